@@ -1,0 +1,68 @@
+#include "imagecontrol.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+Picture resourcePicture(const QString& name)
+{
+    const QString path = QStringLiteral(":/pictures/%1.png").arg(name);
+    const QIcon icon(path);
+    // The @2x twin is listed too; the natural size is the smaller one.
+    QSize natural;
+    for (const QSize& size : icon.availableSizes())
+        if (!natural.isValid() || size.width() < natural.width())
+            natural = size;
+    return {name, icon, natural};
+}
+
+ImageControl::ImageControl(const QString& name, const QRect& rect, QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(rect);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void ImageControl::setPicture(const Picture& picture)
+{
+    shown = picture;
+    update();
+}
+
+void ImageControl::setStretch(bool on)
+{
+    stretch = on;
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent*)
+{
+    if (shown.icon.isNull())
+        return;
+    QPainter painter(this);
+    if (stretch) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QPixmap pixmap = shown.icon.pixmap(shown.size, devicePixelRatioF());
+        painter.drawPixmap(rect(), pixmap);
+        return;
+    }
+    painter.drawPixmap(QPoint(0, 0), shown.icon.pixmap(shown.size, devicePixelRatioF()));
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event)
+{
+    pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void ImageControl::mouseMoveEvent(QMouseEvent* event) { event->accept(); }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <QWidget>
+
+// One of the game's pictures; the name lets code and tests tell pictures apart.
+struct Picture {
+    QString name;
+    QIcon icon;
+    /* the size the picture is drawn at, in device-independent pixels */
+    QSize size;
+};
+
+// Loads ":/pictures/<name>.png" (and its @2x twin) at its natural size.
+Picture resourcePicture(const QString& name);
+
+// An image on a window: shows a picture at its natural size from its top-left
+// corner (or stretched over its rectangle), reports clicks, and keeps mouse moves
+// to itself so the widget behind it only sees moves over its bare parts.
+class ImageControl : public QWidget
+{
+    Q_OBJECT
+public:
+    ImageControl(const QString& name, const QRect& rect, QWidget* parent);
+
+    void setPicture(const Picture& picture);
+    const Picture& picture() const { return shown; }
+    void setStretch(bool on);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Picture shown;
+    bool stretch = false;
+    bool pressed = false;
+};

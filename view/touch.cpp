@@ -1,0 +1,13 @@
+#include "core/mainform.h"
+#include "core/random.h"
+#include "touch.h"
+
+#include <QLabel>
+
+void MainForm::sshape1_Click()
+{
+    morvick.ai += 1;
+    smsgbox->setText(touchRemark(drawFrom(10), morvick.sei));
+}
+
+void MainForm::Picture1_MouseMove() { smsgbox->clear(); }
