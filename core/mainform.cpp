@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "overform.h"
 #include "twips.h"
+#include "view/imagecontrol.h"
 #include "view/plantscene.h"
 
 #include <QCloseEvent>
@@ -42,7 +43,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& rect, co
     auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(rect);
-    button->setIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(icon))));
+    button->setIcon(resourceIcon(QLatin1String(icon)));
     button->setIconSize(QSize(32, 32));
     button->setToolTip(tip);
     button->setFocusPolicy(Qt::TabFocus);
@@ -69,7 +70,7 @@ MainForm::MainForm(SoundPlayer& soundPlayer, QWidget* parent)
 {
     setObjectName(QStringLiteral("mainform"));
     setWindowTitle(QStringLiteral("MORVICK"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(resourceIcon(QStringLiteral("icon")));
 
     auto* client = new QWidget(this);
     client->setFixedSize(256, 153);

@@ -3,6 +3,7 @@
 #include "ending.h"
 #include "store.h"
 #include "twips.h"
+#include "view/imagecontrol.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +18,7 @@ OverForm::OverForm(Cause cause, QWidget* parent)
     setObjectName(rotted ? QStringLiteral("overform") : QStringLiteral("overform2"));
     setWindowTitle(QString());
     if (rotted)
-        setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+        setWindowIcon(resourceIcon(QStringLiteral("icon")));
     setModal(true);
     setFixedSize(rotted ? QSize(px(2895), px(840)) : QSize(px(2910), px(990)));
 

@@ -3,10 +3,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+QIcon resourceIcon(const QString& name)
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/pictures/%1.png").arg(name));
+    icon.addFile(QStringLiteral(":/pictures/%1@2x.png").arg(name));
+    return icon;
+}
+
 Picture resourcePicture(const QString& name)
 {
-    const QString path = QStringLiteral(":/pictures/%1.png").arg(name);
-    const QIcon icon(path);
+    const QIcon icon = resourceIcon(name);
     // The @2x twin is listed too; the natural size is the smaller one.
     QSize natural;
     for (const QSize& size : icon.availableSizes())

@@ -12,7 +12,10 @@ struct Picture {
     QSize size;
 };
 
-// Loads ":/pictures/<name>.png" (and its @2x twin) at its natural size.
+// ":/pictures/<name>.png" with its @2x twin, so high-DPI screens get native pixels.
+QIcon resourceIcon(const QString& name);
+
+// The same as a picture at its natural size.
 Picture resourcePicture(const QString& name);
 
 // An image on a window: shows a picture at its natural size from its top-left

@@ -209,10 +209,6 @@ def column_shade(cx, hw, dark, mid, light):
     return f
 
 
-def vgrad(y0, y1, c0, c1):
-    return lambda x, y: mix(c0, c1, (y - y0) / (y1 - y0))
-
-
 # --------------------------------------------------------------------------
 # Rendering.
 
@@ -456,7 +452,7 @@ TW, TH = 59, 36
 def tubo1():
     ink = (66, 28, 10)
     dark, mid, light = (150, 66, 30), (204, 104, 52), (236, 150, 96)
-    body = polygon([(8, 7), (51, 7), (45.5, 35.5), (13.5, 35.5)])
+    body = polygon([(8, 7), (51, 7), (45.5, 36), (13.5, 36)])
     rim = box(3.5, 0, 55.5, 10, 1.5)
     return [
         (body, column_shade(PCX, 20, dark, mid, light), ink),
@@ -471,7 +467,7 @@ def tubo2():
     ink = (6, 30, 36)
     dark, mid, light = (10, 62, 70), (22, 98, 108), (58, 148, 156)
     lace, lace_d = (200, 236, 255), (120, 180, 236)
-    body = polygon([(6, 4), (53, 4), (46.5, 35.5), (12.5, 35.5)])
+    body = polygon([(6, 4), (53, 4), (46.5, 36), (12.5, 36)])
     rim = box(3.5, 0, 55.5, 7, 1.5)
     parts = [(body, column_shade(PCX, 22, dark, mid, light), ink)]
     inner = body.grow(-1)
@@ -496,7 +492,7 @@ def tubo3():
     ink = (98, 64, 0)
     dark, mid, light = (222, 164, 16), (252, 210, 46), (255, 240, 140)
     r = 5
-    body = polygon([(5 + r, r), (54 - r, r), (49.5 - r, 35.5 - r), (9.5 + r, 35.5 - r)]).grow(r)
+    body = polygon([(5 + r, r), (54 - r, r), (49.5 - r, 36 - r), (9.5 + r, 36 - r)]).grow(r)
     return [
         (body, column_shade(PCX, 23, dark, mid, light), ink),
         (line(7.5, 3.5, 51.5, 3.5, 0.5), (238, 184, 30), None),
@@ -610,24 +606,40 @@ def pale1():
 def pale2():
     parts = []
     cx, cy, rx, ry = 16, 4, 11, 14.5
+    link_ink = (120, 72, 0)
+
+    def at(deg):
+        t = math.radians(deg)
+        return cx + rx * math.cos(t), cy + ry * math.sin(t)
+
+    # 1x: too small for open links, so a gold strand with a dark edge and
+    # alternating light and dark beads reads as chain
+    path = [at(d) for d in range(-8, 189, 2)]
+    parts.append((polyline(path, 1.05), link_ink, None, (1,)))
+    parts.append((polyline(path, 0.5), GOLD, None, (1,)))
+    for k, d in enumerate(range(-6, 187, 8)):
+        x, y = at(d)
+        parts.append((circle(snap(x), snap(y), 0.45), GOLD_L if k % 2 else GOLD_D, None, (1,)))
+
+    # 2x: real links, alternately seen flat and edge-on
     n = 15
-    pts = []
     for k in range(n):
-        a = math.radians(-6 + 192 * k / (n - 1))
-        pts.append((cx + rx * math.cos(a), cy + ry * math.sin(a)))
-    for k, (x, y) in enumerate(pts):
+        t = -6 + 192 * k / (n - 1)
+        x, y = at(t)
         if abs(x - cx) < 1.5 and y > 15:
             continue  # the pendant's loop hangs here
-        a = math.degrees(math.atan2(rx * math.sin(math.radians(-6 + 192 * k / (n - 1))),
-                                    1e-9))  # unused
-        # tangent of the ellipse at this point
-        t = math.radians(-6 + 192 * k / (n - 1))
-        ang = math.degrees(math.atan2(ry * math.cos(t), -rx * math.sin(t)))
+        tr = math.radians(t)
+        ang = math.degrees(math.atan2(ry * math.cos(tr), -rx * math.sin(tr)))
+        # links are thinner than an outline, so edge them with a slightly
+        # larger dark copy instead
         if k % 2 == 0:
-            ring = ellipse(x, y, 2.3, 1.6, ang) - ellipse(x, y, 1.0, 0.45, ang)
-            parts.append((ring, GOLD, GOLD_INK))
+            ring = ellipse(x, y, 2.1, 1.45, ang) - ellipse(x, y, 1.0, 0.45, ang)
+            parts.append((ring.grow(0.4), link_ink, None, (2,)))
+            parts.append((ring, GOLD, None, (2,)))
         else:
-            parts.append((ellipse(x, y, 1.9, 0.9, ang), GOLD_D, GOLD_INK))
+            link = ellipse(x, y, 1.8, 0.75, ang)
+            parts.append((link.grow(0.4), link_ink, None, (2,)))
+            parts.append((link, GOLD_D, None, (2,)))
     # pendant: gold teardrop with a red stone
     drop = union(circle(16, 24.5, 5.2), polygon([(16, 16.5), (20.2, 22), (11.8, 22)]))
     parts.append((circle(16, 17.5, 2.2) - circle(16, 17.5, 0.8), GOLD, GOLD_INK))
@@ -775,6 +787,9 @@ PICTURES = {
 
 
 def render(w, h, parts, scale):
+    """parts: (shape, fill, outline[, scales]) painted in order; the optional
+    scales tuple keeps a detail to the sizes it suits (some things need a
+    hand-placed pixel version at 1x)."""
     c = Canvas(w, h, scale)
     for part in parts:
         shape, fill, outline = part[:3]

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Makes the pictures in docs/: the main window with a dressed, blooming plant
+# (the game run under Xvfb with a fixed date and draws), and a sheet of every
+# plant, pot and accessory picture on the game's default background.
+# Needs a build (scripts/test.sh) and xvfb, xauth, x11-utils and imagemagick.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir="${1:-build}"
+harness="$build_dir/tests/morvick_harness"
+[ -x "$harness" ] || { echo "build first: $harness is missing" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/config/morvick" "$work/run"
+chmod 700 "$work/run"
+cat > "$work/config/morvick/morvick.conf" <<'CONF'
+[setting]
+sname=サボテン
+smode=1
+lastday=46361
+days=130
+swater=6
+sshape1=1
+sshape2=2
+sacce1=1
+sacce2=1
+sei=2
+seiword=1
+ai=40
+CONF
+
+XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" \
+    xvfb-run -a -s '-screen 0 480x320x24' bash -c '
+        "$1" --today 2026-12-06 --draw 0.0 & game=$!
+        for _ in $(seq 50); do xwininfo -name MORVICK >/dev/null 2>&1 && break; sleep 0.1; done
+        sleep 1
+        import -window "$(xwininfo -name MORVICK | awk "/Window id/ {print \$4}")" "$2"
+        kill $game' _ "$harness" "$work/main.png"
+mkdir -p docs
+convert "$work/main.png" -scale 200% docs/mainwindow.png
+assets/pictures/preview.sh docs/pictures.png
+echo "wrote docs/mainwindow.png and docs/pictures.png"
