@@ -1,6 +1,7 @@
 #include "core/clock.h"
 #include "core/ending.h"
 #include "core/mainform.h"
+#include "core/overform.h"
 #include "core/random.h"
 #include "fakesound.h"
 #include "testenv.h"
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -296,6 +298,75 @@ private slots:
         MainForm form(sound);
         form.Form_Load();
         QCOMPARE(form.smsgbox->text(), message);
+    }
+
+    void farewellWindowsAreLaidOut_data()
+    {
+        QTest::addColumn<bool>("rotted");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("label");
+        QTest::addColumn<QRect>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("rotted") << true << "overform" << QSize(193, 56) << QRect(8, 8, 177, 17)
+                                << QRect(64, 32, 65, 17) << "水のやりすぎで腐ってしまいました";
+        QTest::newRow("dried up") << false << "overform2" << QSize(194, 66) << QRect(8, 8, 177, 25)
+                                  << QRect(64, 40, 65, 17)
+                                  << "あまりに水をやらなかったので、干からびてしまいました";
+    }
+    void farewellWindowsAreLaidOut()
+    {
+        QFETCH(bool, rotted);
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(QRect, label);
+        QFETCH(QRect, button);
+        QFETCH(QString, text);
+        OverForm form(rotted ? OverForm::Cause::Rotted : OverForm::Cause::DriedUp);
+        QCOMPARE(form.objectName(), name);
+        QCOMPARE(form.size(), size);
+        QVERIFY(form.windowTitle().isEmpty());
+        QVERIFY(!(form.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)));
+        QCOMPARE(form.Label1->geometry(), label);
+        QCOMPARE(form.Label1->text(), text);
+        QCOMPARE(form.Command1->geometry(), button);
+        QCOMPARE(form.Command1->text(), QStringLiteral("END"));
+    }
+
+    void endWipesTheStoredPlantAndEndsTheGame()
+    {
+        storeValues({{"smode", "1"}, {"sname", "x"}});
+        OverForm form(OverForm::Cause::Rotted);
+        form.Command1->click();
+        QCOMPARE(ends, 1);
+        QVERIFY(storedKeys().isEmpty());
+    }
+
+    void escDoesNotDismissAFarewell()
+    {
+        OverForm form(OverForm::Cause::DriedUp);
+        form.show();
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(form.isVisible());
+        QCOMPARE(ends, 0);
+    }
+
+    void aDriedUpPlantThatIsNotEndedGoesOn()
+    {
+        storeValues({{"smode", "1"}, {"lastday", "46361"}, {"swater", "-28"}, {"days", "9"}});
+        MainForm form(sound);
+        bool farewellShown = false;
+        QTimer::singleShot(0, [&farewellShown] {
+            QWidget* modal = QApplication::activeModalWidget();
+            farewellShown = modal && modal->objectName() == QLatin1String("overform2");
+            if (modal)
+                modal->close();
+        });
+        form.Form_Load();
+        QVERIFY(farewellShown);
+        QCOMPARE(int(morvick.swater), -31);
+        QCOMPARE(form.agebox->text(), QStringLiteral("10"));
+        QCOMPARE(storedKeys(), (QStringList{"days", "lastday", "smode", "swater"}));
     }
 };
 

@@ -1,0 +1,117 @@
+#include "bmpform.h"
+
+#include "core/mainform.h"
+#include "core/picture.h"
+#include "core/twips.h"
+#include "view/plantscene.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+QStringList pictureFilters()
+{
+    return {QStringLiteral("BMP(*.bmp)"), QStringLiteral("GIF(*.gif)"),
+            QStringLiteral("JPEG(*.jpg)"), QStringLiteral("ICON(*.ico)")};
+}
+
+namespace
+{
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(rect);
+    // No default button: Enter in the path box must not browse or confirm.
+    button->setAutoDefault(false);
+    return button;
+}
+} // namespace
+
+BmpForm::BmpForm(MainForm& owner)
+    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      mainform(owner)
+{
+    setObjectName(QStringLiteral("bmpform"));
+    setWindowTitle(QString());
+    setFixedSize(px(5010), px(855));
+
+    Label1 = new QLabel(QStringLiteral("画像"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipRect(120, 120, 360, 180));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipRect(600, 120, 3375, 270));
+
+    Command1 = makeButton(this, "Command1", QStringLiteral("参照"), twipRect(4080, 120, 855, 255));
+    Command3 = makeButton(this, "Command3", QStringLiteral("OK"), twipRect(1440, 480, 1095, 255));
+    Command3->setEnabled(false);
+    Command2 =
+        makeButton(this, "Command2", QStringLiteral("CANCEL"), twipRect(2640, 480, 1095, 255));
+    Command4 =
+        makeButton(this, "Command4", QStringLiteral("RESET"), twipRect(3840, 480, 1095, 255));
+    Command4->setToolTip(QStringLiteral("背景を元に戻します"));
+
+    connect(Text1, &QLineEdit::textChanged, this, &BmpForm::Text1_Change);
+    connect(Command1, &QPushButton::clicked, this, &BmpForm::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &BmpForm::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &BmpForm::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &BmpForm::Command4_Click);
+}
+
+void BmpForm::Text1_Change()
+{
+    Command3->setEnabled(!Text1->text().isEmpty());
+}
+
+void BmpForm::Command1_Click()
+{
+    const QString chosen = QFileDialog::getOpenFileName(this, QString(), Text1->text(),
+                                                        pictureFilters().join(QStringLiteral(";;")),
+                                                        nullptr, QFileDialog::DontUseNativeDialog);
+    if (!chosen.isEmpty())
+        Text1->setText(chosen);
+}
+
+void BmpForm::Command2_Click()
+{
+    reject();
+}
+
+void BmpForm::Command3_Click()
+{
+    morvick.bmpdir = Text1->text();
+    saveBmpdir(morvick.bmpdir);
+    const QImage picture = loadPicture(morvick.bmpdir);
+    // A path that gives no picture is forgotten, so the next start does not try it again.
+    if (picture.isNull()) {
+        morvick.bmpdir.clear();
+        saveBmpdir(morvick.bmpdir);
+    }
+    mainform.Picture1->setPicture(picture);
+    accept();
+}
+
+void BmpForm::Command4_Click()
+{
+    morvick.bmpdir.clear();
+    saveBmpdir(morvick.bmpdir);
+    mainform.Picture1->setPicture(QImage());
+    accept();
+}
+
+void BmpForm::saveBmpdir(const QString& path)
+{
+    mainform.store.write(QStringLiteral("bmpdir"), path);
+    mainform.store.sync();
+}
+
+void BmpForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Text1->setFocus();
+}

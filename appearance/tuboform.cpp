@@ -1,0 +1,123 @@
+#include "tuboform.h"
+
+#include "core/mainform.h"
+#include "core/sound.h"
+#include "core/twips.h"
+#include "view/display.h"
+#include "view/imagecontrol.h"
+#include "view/plantscene.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace
+{
+const QColor potBackground(255, 132, 255);
+
+// The pots here are shown as opaque pictures on pink, not over the window.
+Picture onPink(const QString& name)
+{
+    Picture picture = resourcePicture(name);
+    QIcon opaque;
+    for (const QSize& size : picture.icon.availableSizes()) {
+        QPixmap pixmap(size);
+        pixmap.fill(potBackground);
+        QPainter painter(&pixmap);
+        painter.drawPixmap(QRect(QPoint(0, 0), size), picture.icon.pixmap(size, 1.0));
+        painter.end();
+        opaque.addPixmap(pixmap);
+    }
+    picture.icon = opaque;
+    return picture;
+}
+
+ImageControl* makePot(QWidget* parent, const char* name, const QRect& rect, int kind)
+{
+    auto* image = new ImageControl(QString::fromLatin1(name), rect, parent);
+    image->setPicture(onPink(potPictureName(kind)));
+    image->setStretch(true);
+    return image;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(rect);
+    return button;
+}
+} // namespace
+
+TuboForm::TuboForm(MainForm& owner)
+    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      mainform(owner)
+{
+    setObjectName(QStringLiteral("tuboform"));
+    setWindowTitle(QString());
+    setFixedSize(px(3375), px(1815));
+
+    // Created in tab order: CANCEL first, so the window opens with the focus on it.
+    cancelbutton =
+        makeButton(this, "cancelbutton", QStringLiteral("CANCEL"), twipRect(2280, 1440, 975, 255));
+    okbutton = makeButton(this, "okbutton", QStringLiteral("OK"), twipRect(1200, 1440, 975, 255));
+
+    Frame3 = new QGroupBox(QStringLiteral("つぼの形"), this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame3->setGeometry(twipRect(120, 0, 3135, 1335));
+    Image3 = makePot(Frame3, "Image3", twipRect(120, 240, 945, 600), 1);
+    Image4 = makePot(Frame3, "Image4", twipRect(1080, 240, 945, 600), 2);
+    Image5 = makePot(Frame3, "Image5", twipRect(2040, 240, 945, 600), 3);
+    for (int i = 0; i < 3; ++i) {
+        sshape2[i] = new QRadioButton(Frame3);
+        sshape2[i]->setObjectName(QStringLiteral("sshape2(%1)").arg(i));
+        sshape2[i]->setGeometry(twipRect(480 + 960 * i, 960, 255, 255));
+    }
+    sshape2[0]->setChecked(true);
+
+    setTabOrder(cancelbutton, okbutton);
+    setTabOrder(okbutton, sshape2[0]);
+    connect(okbutton, &QPushButton::clicked, this, &TuboForm::okbutton_Click);
+    connect(cancelbutton, &QPushButton::clicked, this, &TuboForm::cancelbutton_Click);
+}
+
+void TuboForm::okbutton_Click()
+{
+    mainform.sounds.play(programDirectory() + QStringLiteral("/tubo.wav"));
+    for (int i = 0; i < 3; ++i) {
+        if (sshape2[i]->isChecked()) {
+            morvick.sshape2 = i + 1;
+            break;
+        }
+    }
+    // Stored at once: the new pot must survive an end without the usual save.
+    mainform.store.write(QStringLiteral("sshape2"), integerText(morvick.sshape2));
+    mainform.store.sync();
+    if (const QString pot = potPictureName(morvick.sshape2); !pot.isEmpty())
+        mainform.Picture1->sshape2->setPicture(resourcePicture(pot));
+    accept();
+}
+
+void TuboForm::cancelbutton_Click()
+{
+    reject();
+}
+
+void TuboForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        cancelbutton->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TuboForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    cancelbutton->setFocus();
+}

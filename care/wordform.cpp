@@ -1,0 +1,80 @@
+#include "wordform.h"
+
+#include "core/clock.h"
+#include "core/mainform.h"
+#include "core/morvick.h"
+#include "core/random.h"
+#include "core/twips.h"
+#include "talk.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+WordForm::WordForm(MainForm& owner)
+    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      mainform(owner)
+{
+    setObjectName(QStringLiteral("wordform"));
+    setWindowTitle(QString());
+    setFixedSize(px(4470), px(2055));
+
+    for (int index = 0; index < int(sword.size()); ++index) {
+        auto* option = new QRadioButton(QStringLiteral("Option1"), this);
+        option->setObjectName(QStringLiteral("sword(%1)").arg(index));
+        option->setGeometry(twipRect(120, 120 + 360 * index, 4215, 255));
+        sword[index] = option;
+    }
+    sword[0]->setChecked(true);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipRect(1680, 1680, 975, 255));
+    // Enter must not say a sentence the user has not settled on.
+    Command1->setAutoDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &WordForm::Command1_Click);
+}
+
+void WordForm::intoword()
+{
+    sword[0]->setText(greeting(morvick.shour, morvick.sname));
+    for (int button = 1; button <= 3; ++button)
+        sword[button]->setText(talkSentence(button, drawFrom(3), morvick.seiword, morvick.sname));
+}
+
+void WordForm::Command1_Click()
+{
+    morvick.ai += 1;
+    const int odds = reactionOdds(morvick.ai);
+    if (odds > 0 && drawFrom(odds) == 1)
+        showreaction();
+    else
+        mainform.smsgbox->clear();
+    accept();
+}
+
+void WordForm::showreaction()
+{
+    mainform.smsgbox->setText(reactionLine(drawFrom(10), morvick.sei));
+}
+
+void WordForm::keyPressEvent(QKeyEvent* event)
+{
+    // The window has no cancel button, so Esc does nothing.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void MainForm::siikubutton2_Click()
+{
+    WordForm wordform(*this);
+    wordform.move(frameGeometry().topLeft() + twipOffset(1500, 420));
+    morvick.shour = currentHour();
+    wordform.intoword();
+    wordform.exec();
+}

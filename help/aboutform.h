@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+class ImageControl;
+class QLabel;
+class QPushButton;
+
+// Name and version. Made once, then only hidden and shown again.
+class AboutForm : public QDialog
+{
+    Q_OBJECT
+  public:
+    explicit AboutForm(QWidget* parent = nullptr);
+
+    ImageControl* Image1[2] = {};
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QPushButton* Command1 = nullptr;
+
+    void Command1_Click();
+};
