@@ -6,8 +6,12 @@
 #include "instancelock.h"
 #include "quitsignals.h"
 
+#include "core/fonts.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QSessionManager>
+#include <QTranslator>
 
 void nameApplication()
 {
@@ -15,12 +19,25 @@ void nameApplication()
     QCoreApplication::setApplicationName(QStringLiteral("morvick"));
 }
 
+namespace {
+// Qt's own dialogs (colour, file) speak Japanese like the rest of the game.
+void speakJapanese(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    QApplication::setFont(gothicFont(9, false));
+}
+} // namespace
+
 int runGame(QApplication& app, SoundPlayer& sounds)
 {
     InstanceLock lock;
     if (!lock.acquire())
         return 0;
     setBeforeEnd([&lock] { lock.release(); });
+    speakJapanese(app);
 
     seedRandom();
     MainForm mainform(sounds);

@@ -16,11 +16,15 @@ void MainForm::mtubo_Click()
 
 void MainForm::mcolor_Click()
 {
-    // The scene's colour, not bcolor: it is the last one chosen in this run.
-    const QColor chosen = QColorDialog::getColor(Picture1->backColour(), this, QString(),
+    // The dialog remembers the last colour chosen in this run, even after a new
+    // plant has put the start-up colour back; the first time it starts from the scene.
+    const QColor start = helpdialogColour.isValid() ? helpdialogColour : Picture1->backColour();
+    const QColor chosen = QColorDialog::getColor(start, this, QString(),
                                                  QColorDialog::DontUseNativeDialog);
-    if (chosen.isValid())
-        Picture1->setBackColour(chosen);
+    if (!chosen.isValid())
+        return;
+    helpdialogColour = chosen;
+    Picture1->setBackColour(chosen);
 }
 
 void MainForm::mbmp_Click()

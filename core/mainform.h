@@ -74,6 +74,8 @@ public:
     QPointer<FirstForm> firstform;
     QPointer<AcceForm> acceform;
     QPointer<AboutForm> aboutform;
+    /* the colour dialog's own colour: the last one chosen, invalid before the first */
+    QColor helpdialogColour;
 
     // Care (care/).
     void siikubutton1_Click();

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
-harness="$build_dir/tests/morvick_harness"
+harness="$build_dir/bin/morvick_harness"
 [ -x "$harness" ] || { echo "build first: $harness is missing" >&2; exit 1; }
 
 work=$(mktemp -d)

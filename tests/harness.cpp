@@ -1,7 +1,8 @@
 // The game with its clock, draws and user driven from the command line, so
 // tests can run it as a real process:
 //   --today YYYY-MM-DD  --hour H  --draw U (repeated, used in turn)
-//   --type WINDOW:FIELD:TEXT  --click WINDOW:BUTTON  (done in order as the windows show)
+//   --type WINDOW:FIELD:TEXT  --click WINDOW:BUTTON  --trigger WINDOW:MENUITEM
+//   (done in order as the windows show)
 // It prints "shown NAME keys=..." when a window appears, with the stored keys.
 #include "app/game.h"
 #include "core/clock.h"
@@ -9,6 +10,7 @@
 #include "core/sound.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QSettings>
@@ -27,6 +29,7 @@ struct Step {
     QString window;
     QString control;
     std::optional<QString> text;
+    bool menuItem = false;
 };
 
 QWidget* shownWindow(const QString& name)
@@ -78,6 +81,8 @@ int main(int argc, char* argv[])
             draws.append(value.toDouble());
         else if (option == QLatin1String("--click") && parts.size() == 2)
             steps.push_back({parts[0], parts[1], std::nullopt});
+        else if (option == QLatin1String("--trigger") && parts.size() == 2)
+            steps.push_back({parts[0], parts[1], std::nullopt, true});
         else if (option == QLatin1String("--type") && parts.size() >= 3)
             steps.push_back({parts[0], parts[1], parts.mid(2).join(QLatin1Char(':'))});
     }
@@ -96,7 +101,10 @@ int main(int argc, char* argv[])
             return;
         const Step step = steps.front();
         steps.pop_front();
-        if (step.text) {
+        if (step.menuItem) {
+            if (auto* action = window->findChild<QAction*>(step.control))
+                QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+        } else if (step.text) {
             if (auto* field = window->findChild<QLineEdit*>(step.control))
                 field->setText(*step.text);
         } else if (auto* button = window->findChild<QAbstractButton*>(step.control)) {

@@ -280,6 +280,27 @@ class TestAppearance : public QObject
         QVERIFY(onDisk(QStringLiteral("bcolor=%1").arg(longFromColour(chosen))));
     }
 
+    void theColourDialogRemembersItsColourAcrossANewPlant()
+    {
+        MainForm main(sound);
+        morvick.bcolor = 0x00123456;
+        main.showmorvick();
+        const QColor chosen(10, 200, 30);
+        whenShown<QColorDialog>([=](QColorDialog& dialog) {
+            dialog.setCurrentColor(chosen);
+            dialog.accept();
+        });
+        main.mcolor_Click();
+        main.showmorvick(); // as after a new plant: the start-up colour is back on screen
+        QCOMPARE(main.Picture1->backColour(), colourFromLong(0x00123456));
+        whenShown<QColorDialog>([=](QColorDialog& dialog) {
+            QCOMPARE(dialog.currentColor(), chosen);
+            dialog.reject();
+        });
+        main.mcolor_Click();
+        QCOMPARE(main.Picture1->backColour(), colourFromLong(0x00123456));
+    }
+
     void okIsEnabledExactlyWhileThereIsAPath()
     {
         MainForm main(sound);
