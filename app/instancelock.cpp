@@ -24,6 +24,12 @@ InstanceLock::InstanceLock()
     file->setStaleLockTime(0);
 }
 
-bool InstanceLock::acquire() { return file->tryLock(0); }
+bool InstanceLock::acquire()
+{
+    return file->tryLock(0);
+}
 
-void InstanceLock::release() { file->unlock(); }
+void InstanceLock::release()
+{
+    file->unlock();
+}

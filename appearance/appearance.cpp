@@ -19,8 +19,8 @@ void MainForm::mcolor_Click()
     // The dialog remembers the last colour chosen in this run, even after a new
     // plant has put the start-up colour back; the first time it starts from the scene.
     const QColor start = helpdialogColour.isValid() ? helpdialogColour : Picture1->backColour();
-    const QColor chosen = QColorDialog::getColor(start, this, QString(),
-                                                 QColorDialog::DontUseNativeDialog);
+    const QColor chosen =
+        QColorDialog::getColor(start, this, QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())
         return;
     helpdialogColour = chosen;

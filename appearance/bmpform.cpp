@@ -1,5 +1,6 @@
 #include "bmpform.h"
 
+#include "core/controls.h"
 #include "core/mainform.h"
 #include "core/picture.h"
 #include "core/twips.h"
@@ -16,45 +17,31 @@ QStringList pictureFilters()
             QStringLiteral("JPEG(*.jpg)"), QStringLiteral("ICON(*.ico)")};
 }
 
-namespace
-{
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(rect);
-    // No default button: Enter in the path box must not browse or confirm.
-    button->setAutoDefault(false);
-    return button;
-}
-} // namespace
-
-BmpForm::BmpForm(MainForm& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      mainform(owner)
+BmpForm::BmpForm(MainForm& owner) : QDialog(&owner, fixedDialogFlags), mainform(owner)
 {
     setObjectName(QStringLiteral("bmpform"));
     setWindowTitle(QString());
     setFixedSize(px(5010), px(855));
 
-    Label1 = new QLabel(QStringLiteral("画像"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipRect(120, 120, 360, 180));
+    Label1 = placeControl<QLabel>(this, QStringLiteral("Label1"), twipRect(120, 120, 360, 180),
+                                  QStringLiteral("画像"));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipRect(600, 120, 3375, 270));
+    Text1 = placeControl<QLineEdit>(this, QStringLiteral("Text1"), twipRect(600, 120, 3375, 270));
 
-    Command1 = makeButton(this, "Command1", QStringLiteral("参照"), twipRect(4080, 120, 855, 255));
-    Command3 = makeButton(this, "Command3", QStringLiteral("OK"), twipRect(1440, 480, 1095, 255));
+    Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
+                                         twipRect(4080, 120, 855, 255), QStringLiteral("参照"));
+    Command3 = placeControl<QPushButton>(this, QStringLiteral("Command3"),
+                                         twipRect(1440, 480, 1095, 255), QStringLiteral("OK"));
     Command3->setEnabled(false);
-    Command2 =
-        makeButton(this, "Command2", QStringLiteral("CANCEL"), twipRect(2640, 480, 1095, 255));
-    Command4 =
-        makeButton(this, "Command4", QStringLiteral("RESET"), twipRect(3840, 480, 1095, 255));
+    Command2 = placeControl<QPushButton>(this, QStringLiteral("Command2"),
+                                         twipRect(2640, 480, 1095, 255), QStringLiteral("CANCEL"));
+    Command4 = placeControl<QPushButton>(this, QStringLiteral("Command4"),
+                                         twipRect(3840, 480, 1095, 255), QStringLiteral("RESET"));
     Command4->setToolTip(QStringLiteral("背景を元に戻します"));
+    // No default button: Enter in the path box must not browse or confirm.
+    for (QPushButton* button : {Command1, Command2, Command3, Command4})
+        button->setAutoDefault(false);
 
     connect(Text1, &QLineEdit::textChanged, this, &BmpForm::Text1_Change);
     connect(Command1, &QPushButton::clicked, this, &BmpForm::Command1_Click);

@@ -13,7 +13,7 @@ class QPushButton;
 class BmpForm : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit BmpForm(MainForm& mainform);
 
     QLabel* Label1 = nullptr;
@@ -29,10 +29,10 @@ class BmpForm : public QDialog
     void Command3_Click();
     void Command4_Click();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     void saveBmpdir(const QString& path);
 
     MainForm& mainform;

@@ -1,5 +1,6 @@
 #include "tuboform.h"
 
+#include "core/controls.h"
 #include "core/mainform.h"
 #include "core/sound.h"
 #include "core/twips.h"
@@ -13,8 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace
-{
+namespace {
 const QColor potBackground(255, 132, 255);
 
 // The pots here are shown as opaque pictures on pink, not over the window.
@@ -42,19 +42,9 @@ ImageControl* makePot(QWidget* parent, const char* name, const QRect& rect, int 
     return image;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(rect);
-    return button;
-}
 } // namespace
 
-TuboForm::TuboForm(MainForm& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      mainform(owner)
+TuboForm::TuboForm(MainForm& owner) : QDialog(&owner, fixedDialogFlags), mainform(owner)
 {
     setObjectName(QStringLiteral("tuboform"));
     setWindowTitle(QString());
@@ -62,19 +52,19 @@ TuboForm::TuboForm(MainForm& owner)
 
     // Created in tab order: CANCEL first, so the window opens with the focus on it.
     cancelbutton =
-        makeButton(this, "cancelbutton", QStringLiteral("CANCEL"), twipRect(2280, 1440, 975, 255));
-    okbutton = makeButton(this, "okbutton", QStringLiteral("OK"), twipRect(1200, 1440, 975, 255));
+        placeControl<QPushButton>(this, QStringLiteral("cancelbutton"),
+                                  twipRect(2280, 1440, 975, 255), QStringLiteral("CANCEL"));
+    okbutton = placeControl<QPushButton>(this, QStringLiteral("okbutton"),
+                                         twipRect(1200, 1440, 975, 255), QStringLiteral("OK"));
 
-    Frame3 = new QGroupBox(QStringLiteral("つぼの形"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    Frame3->setGeometry(twipRect(120, 0, 3135, 1335));
+    Frame3 = placeControl<QGroupBox>(this, QStringLiteral("Frame3"), twipRect(120, 0, 3135, 1335),
+                                     QStringLiteral("つぼの形"));
     Image3 = makePot(Frame3, "Image3", twipRect(120, 240, 945, 600), 1);
     Image4 = makePot(Frame3, "Image4", twipRect(1080, 240, 945, 600), 2);
     Image5 = makePot(Frame3, "Image5", twipRect(2040, 240, 945, 600), 3);
     for (int i = 0; i < 3; ++i) {
-        sshape2[i] = new QRadioButton(Frame3);
-        sshape2[i]->setObjectName(QStringLiteral("sshape2(%1)").arg(i));
-        sshape2[i]->setGeometry(twipRect(480 + 960 * i, 960, 255, 255));
+        sshape2[i] = placeControl<QRadioButton>(Frame3, QStringLiteral("sshape2(%1)").arg(i),
+                                                twipRect(480 + 960 * i, 960, 255, 255));
     }
     sshape2[0]->setChecked(true);
 

@@ -13,7 +13,7 @@ class QRadioButton;
 class TuboForm : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TuboForm(MainForm& mainform);
 
     QGroupBox* Frame3 = nullptr;
@@ -27,10 +27,10 @@ class TuboForm : public QDialog
     void okbutton_Click();
     void cancelbutton_Click();
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     MainForm& mainform;
 };

@@ -1,6 +1,7 @@
 #include "acceform.h"
 
 #include "accessories.h"
+#include "core/controls.h"
 #include "core/mainform.h"
 #include "core/morvick.h"
 #include "core/sound.h"
@@ -34,10 +35,7 @@ Picture malePicture(int slot)
 }
 } // namespace
 
-AcceForm::AcceForm(MainForm& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      mainform(owner)
+AcceForm::AcceForm(MainForm& owner) : QDialog(&owner, fixedDialogFlags), mainform(owner)
 {
     setObjectName(QStringLiteral("acceform"));
     setWindowTitle(QString());
@@ -45,9 +43,8 @@ AcceForm::AcceForm(MainForm& owner)
     buildPictures();
     buildChecks();
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipRect(600, 960, 1095, 255));
+    Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
+                                         twipRect(600, 960, 1095, 255), QStringLiteral("OK"));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &AcceForm::Command1_Click);
 }
@@ -70,9 +67,8 @@ void AcceForm::buildChecks()
 {
     const int lefts[] = {285, 795, 1245, 1725};
     for (int index = 0; index < int(acheck.size()); ++index) {
-        auto* box = new QCheckBox(this);
-        box->setObjectName(QStringLiteral("acheck(%1)").arg(index));
-        box->setGeometry(twipRect(lefts[index], 600, 255, 255));
+        auto* box = placeControl<QCheckBox>(this, QStringLiteral("acheck(%1)").arg(index),
+                                            twipRect(lefts[index], 600, 255, 255));
         acheck[index] = box;
     }
 }

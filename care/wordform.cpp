@@ -1,6 +1,7 @@
 #include "wordform.h"
 
 #include "core/clock.h"
+#include "core/controls.h"
 #include "core/mainform.h"
 #include "core/morvick.h"
 #include "core/random.h"
@@ -12,26 +13,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-WordForm::WordForm(MainForm& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      mainform(owner)
+WordForm::WordForm(MainForm& owner) : QDialog(&owner, fixedDialogFlags), mainform(owner)
 {
     setObjectName(QStringLiteral("wordform"));
     setWindowTitle(QString());
     setFixedSize(px(4470), px(2055));
 
     for (int index = 0; index < int(sword.size()); ++index) {
-        auto* option = new QRadioButton(QStringLiteral("Option1"), this);
-        option->setObjectName(QStringLiteral("sword(%1)").arg(index));
-        option->setGeometry(twipRect(120, 120 + 360 * index, 4215, 255));
+        auto* option = placeControl<QRadioButton>(this, QStringLiteral("sword(%1)").arg(index),
+                                                  twipRect(120, 120 + 360 * index, 4215, 255),
+                                                  QStringLiteral("Option1"));
         sword[index] = option;
     }
     sword[0]->setChecked(true);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipRect(1680, 1680, 975, 255));
+    Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
+                                         twipRect(1680, 1680, 975, 255), QStringLiteral("OK"));
     // Enter must not say a sentence the user has not settled on.
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &WordForm::Command1_Click);

@@ -7,10 +7,22 @@ std::optional<QDate> fixedToday;
 std::optional<int> fixedHour;
 } // namespace
 
-QDate today() { return fixedToday.value_or(QDate::currentDate()); }
+QDate today()
+{
+    return fixedToday.value_or(QDate::currentDate());
+}
 
-int currentHour() { return fixedHour.value_or(QTime::currentTime().hour()); }
+int currentHour()
+{
+    return fixedHour.value_or(QTime::currentTime().hour());
+}
 
-void setTodayForTesting(std::optional<QDate> date) { fixedToday = date; }
+void setTodayForTesting(std::optional<QDate> date)
+{
+    fixedToday = date;
+}
 
-void setHourForTesting(std::optional<int> hour) { fixedHour = hour; }
+void setHourForTesting(std::optional<int> hour)
+{
+    fixedHour = hour;
+}

@@ -17,9 +17,10 @@ DailyCheckOutcome dailyCheck(PlantState& state, double today)
     const double passed = today - state.lastday;
     if (passed > 2) {
         state.ai -= 10;
-        outcome.message = state.sname + (state.ai < 0
-                                             ? QStringLiteral("は、すっかりご機嫌斜めです")
-                                             : QStringLiteral("は、あなたがかまってあげなかったので寂しがっています"));
+        outcome.message =
+            state.sname +
+            (state.ai < 0 ? QStringLiteral("は、すっかりご機嫌斜めです")
+                          : QStringLiteral("は、あなたがかまってあげなかったので寂しがっています"));
     }
     state.days = saturatedSum(state.days, passed);
     state.lastday = today;

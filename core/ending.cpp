@@ -29,6 +29,12 @@ void endProgram()
     std::_Exit(0);
 }
 
-void setBeforeEnd(std::function<void()> cleanup) { beforeEnd() = std::move(cleanup); }
+void setBeforeEnd(std::function<void()> cleanup)
+{
+    beforeEnd() = std::move(cleanup);
+}
 
-void setEndProgramForTesting(std::function<void()> handler) { testEnd() = std::move(handler); }
+void setEndProgramForTesting(std::function<void()> handler)
+{
+    testEnd() = std::move(handler);
+}

@@ -98,20 +98,20 @@ void MainForm::buildLabels(QWidget* client)
                         Qt::AlignLeft, true);
     Label1 = makeLabel(client, "Label1", twipRect(1440, 600, 2415, 1080), black, black,
                        Qt::AlignLeft, true);
-    Label2 = makeLabel(client, "Label2", twipRect(1560, 630, 735, 255), black, cyan,
-                       Qt::AlignRight, false);
+    Label2 = makeLabel(client, "Label2", twipRect(1560, 630, 735, 255), black, cyan, Qt::AlignRight,
+                       false);
     Label2->setText(QStringLiteral("名前："));
     namebox = makeLabel(client, "namebox", twipRect(2280, 630, 1455, 255), black, Qt::white,
                         Qt::AlignLeft, false);
     namebox->setWordWrap(false);
-    Label3 = makeLabel(client, "Label3", twipRect(1560, 870, 735, 255), black, cyan,
-                       Qt::AlignRight, false);
+    Label3 = makeLabel(client, "Label3", twipRect(1560, 870, 735, 255), black, cyan, Qt::AlignRight,
+                       false);
     Label3->setText(QStringLiteral("年齢："));
     agebox = makeLabel(client, "agebox", twipRect(2280, 870, 975, 255), black, Qt::white,
                        Qt::AlignRight, false);
     agebox->setWordWrap(false);
-    Label4 = makeLabel(client, "Label4", twipRect(3360, 870, 255, 255), black, cyan,
-                       Qt::AlignLeft, false);
+    Label4 = makeLabel(client, "Label4", twipRect(3360, 870, 255, 255), black, cyan, Qt::AlignLeft,
+                       false);
     Label4->setText(QStringLiteral("日"));
     infobox = makeLabel(client, "infobox", twipRect(1560, 1095, 2175, 495), black, yellow,
                         Qt::AlignLeft, false);
@@ -148,7 +148,8 @@ void MainForm::buildMenus()
         menu->menuAction()->setObjectName(QString::fromLatin1(name));
         return menu;
     };
-    auto addItem = [this](QMenu* menu, const char* name, const QString& text, void (MainForm::*handler)()) {
+    auto addItem = [this](QMenu* menu, const char* name, const QString& text,
+                          void (MainForm::*handler)()) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
@@ -197,9 +198,15 @@ void MainForm::lastcheck()
     }
 }
 
-void MainForm::setsettin() { Picture1->setPicture(::setsettin(morvick, store)); }
+void MainForm::setsettin()
+{
+    Picture1->setPicture(::setsettin(morvick, store));
+}
 
-void MainForm::retsettin() { ::retsettin(morvick, store, longFromColour(Picture1->backColour())); }
+void MainForm::retsettin()
+{
+    ::retsettin(morvick, store, longFromColour(Picture1->backColour()));
+}
 
 void MainForm::saveAndEnd()
 {
@@ -207,9 +214,15 @@ void MainForm::saveAndEnd()
     endProgram();
 }
 
-void MainForm::Command1_Click() { saveAndEnd(); }
+void MainForm::Command1_Click()
+{
+    saveAndEnd();
+}
 
-void MainForm::mend_Click() { saveAndEnd(); }
+void MainForm::mend_Click()
+{
+    saveAndEnd();
+}
 
 void MainForm::closeEvent(QCloseEvent* event)
 {

@@ -17,4 +17,7 @@ QString programDirectory()
     return QCoreApplication::applicationDirPath();
 }
 
-void setProgramDirectoryForTesting(const QString& directory) { fixedDirectory() = directory; }
+void setProgramDirectoryForTesting(const QString& directory)
+{
+    fixedDirectory() = directory;
+}

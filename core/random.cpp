@@ -30,6 +30,12 @@ double drawUnit()
     return std::uniform_real_distribution<double>(0.0, 1.0)(generator());
 }
 
-int drawFrom(int n) { return static_cast<int>(std::floor(drawUnit() * n)) + 1; }
+int drawFrom(int n)
+{
+    return static_cast<int>(std::floor(drawUnit() * n)) + 1;
+}
 
-void setDrawSourceForTesting(std::function<double()> source) { testSource() = std::move(source); }
+void setDrawSourceForTesting(std::function<double()> source)
+{
+    testSource() = std::move(source);
+}

@@ -11,7 +11,10 @@
 namespace {
 const QString section = QStringLiteral("setting");
 
-QString sectionKey(const QString& key) { return section + QLatin1Char('/') + key; }
+QString sectionKey(const QString& key)
+{
+    return section + QLatin1Char('/') + key;
+}
 } // namespace
 
 Store::Store() = default;
@@ -27,13 +30,25 @@ QString Store::read(const QString& key, const QString& fallback) const
     return value.toString();
 }
 
-void Store::write(const QString& key, const QString& text) { settings.setValue(sectionKey(key), text); }
+void Store::write(const QString& key, const QString& text)
+{
+    settings.setValue(sectionKey(key), text);
+}
 
-void Store::deleteSection() { settings.remove(section); }
+void Store::deleteSection()
+{
+    settings.remove(section);
+}
 
-void Store::sync() { settings.sync(); }
+void Store::sync()
+{
+    settings.sync();
+}
 
-QString integerText(long long value) { return QString::number(value); }
+QString integerText(long long value)
+{
+    return QString::number(value);
+}
 
 QString dayText(double day)
 {
@@ -69,7 +84,10 @@ std::optional<double> toDouble(const QString& text)
     return value;
 }
 
-double dayNumber(const QDate& date) { return static_cast<double>(QDate(1899, 12, 30).daysTo(date)); }
+double dayNumber(const QDate& date)
+{
+    return static_cast<double>(QDate(1899, 12, 30).daysTo(date));
+}
 
 QImage setsettin(PlantState& state, Store& store)
 {

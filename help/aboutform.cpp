@@ -1,6 +1,7 @@
 #include "aboutform.h"
 
 #include "core/colour.h"
+#include "core/controls.h"
 #include "core/fonts.h"
 #include "core/twips.h"
 #include "view/imagecontrol.h"
@@ -8,8 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace
-{
+namespace {
 QFont titleFont()
 {
     QFont font;
@@ -24,9 +24,7 @@ QFont titleFont()
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
                   const QFont& font)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(rect);
+    auto* label = placeControl<QLabel>(parent, QString::fromLatin1(name), rect, text);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The stand-in fonts may set a text wider than the layout allows; the label
@@ -36,9 +34,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 } // namespace
 
-AboutForm::AboutForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+AboutForm::AboutForm(QWidget* parent) : QDialog(parent, fixedDialogFlags)
 {
     setObjectName(QStringLiteral("aboutform"));
     setWindowTitle(QString());
@@ -60,9 +56,8 @@ AboutForm::AboutForm(QWidget* parent)
     grey.setColor(QPalette::Window, colourFromLong(0x00C0C0C0));
     Label3->setPalette(grey);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipRect(840, 960, 1335, 255));
+    Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
+                                         twipRect(840, 960, 1335, 255), QStringLiteral("OK"));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &AboutForm::Command1_Click);
 }

@@ -10,7 +10,7 @@ class QPushButton;
 class AboutForm : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit AboutForm(QWidget* parent = nullptr);
 
     ImageControl* Image1[2] = {};

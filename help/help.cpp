@@ -4,8 +4,7 @@
 #include "helpfile.h"
 #include "helpwindow.h"
 
-namespace
-{
+namespace {
 // Does nothing at all when the help file is not there under its exact name.
 void openHelp(MainForm& mainform, HelpWindow::Start start)
 {

@@ -15,12 +15,12 @@ class QTabWidget;
 class HelpBrowser : public QTextBrowser
 {
     Q_OBJECT
-  public:
+public:
     HelpBrowser(const QHelpEngineCore& engine, QWidget* parent);
 
     QVariant loadResource(int type, const QUrl& name) override;
 
-  private:
+private:
     const QHelpEngineCore& engine;
 };
 
@@ -29,7 +29,7 @@ class HelpBrowser : public QTextBrowser
 class HelpWindow : public QWidget
 {
     Q_OBJECT
-  public:
+public:
     enum class Start { Contents, Index };
 
     HelpWindow(const QString& helpFile, QWidget* parent);
@@ -45,10 +45,10 @@ class HelpWindow : public QWidget
     QLineEdit* indexFilter = nullptr;
     HelpBrowser* page = nullptr;
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     QString collectionFile() const;
     QWidget* buildContentsTab();
     QWidget* buildIndexTab();

@@ -18,8 +18,8 @@ void MainForm::mnew_Click()
     store.deleteSection();
     store.sync();
     morvick.bmpdir.clear();
-    for (ImageControl* image : {Picture1->hana0, Picture1->okan, Picture1->pale0, Picture1->ribon,
-                                Picture1->flower0})
+    for (ImageControl* image :
+         {Picture1->hana0, Picture1->okan, Picture1->pale0, Picture1->ribon, Picture1->flower0})
         image->hide();
     infobox->clear();
     for (int slot = 1; slot <= 4; ++slot)

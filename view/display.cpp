@@ -41,7 +41,8 @@ QString potPictureName(int kind)
 WaterStatusText waterStatusAtStart(int swater)
 {
     if (swater < -10)
-        return {QStringLiteral("水分が非常に不足しています"), QStringLiteral("乾いて、苦しそうです")};
+        return {QStringLiteral("水分が非常に不足しています"),
+                QStringLiteral("乾いて、苦しそうです")};
     if (swater < 0)
         return {QStringLiteral("水分が不足しています"), QStringLiteral("喉が渇いているようです")};
     if (swater < 30)

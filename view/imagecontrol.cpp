@@ -65,11 +65,15 @@ void ImageControl::mousePressEvent(QMouseEvent* event)
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed = false;
     event->accept();
     if (click)
         emit clicked();
 }
 
-void ImageControl::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void ImageControl::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+}

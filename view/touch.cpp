@@ -1,6 +1,6 @@
+#include "touch.h"
 #include "core/mainform.h"
 #include "core/random.h"
-#include "touch.h"
 
 #include <QLabel>
 
@@ -10,4 +10,7 @@ void MainForm::sshape1_Click()
     smsgbox->setText(touchRemark(drawFrom(10), morvick.sei));
 }
 
-void MainForm::Picture1_MouseMove() { smsgbox->clear(); }
+void MainForm::Picture1_MouseMove()
+{
+    smsgbox->clear();
+}

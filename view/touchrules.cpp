@@ -11,4 +11,3 @@ QString touchRemark(int draw, int sei)
         return QStringLiteral("眠っているようです");
     return QStringLiteral("チクチクします");
 }
-

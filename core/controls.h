@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <utility>
+
+// The game's small windows: a title bar without text, a close box, a fixed size.
+constexpr Qt::WindowFlags fixedDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint |
+                                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                             Qt::MSWindowsFixedSizeDialogHint;
+
+// Creates a control of a window under its design name at its pixel rectangle;
+// args are what the control takes before its parent (a caption, say).
+template <typename Control, typename... Args>
+Control* placeControl(QWidget* parent, const QString& name, const QRect& rect, Args&&... args)
+{
+    auto* control = new Control(std::forward<Args>(args)..., parent);
+    control->setObjectName(name);
+    control->setGeometry(rect);
+    return control;
+}
