@@ -108,6 +108,13 @@ private slots:
         QCOMPARE(int(morvick.ai), 6);
     }
 
+    void aDoubleClickIsOneTouch()
+    {
+        morvick.ai = 0;
+        QTest::mouseDClick(mainform->windowHandle(), Qt::LeftButton, {}, inWindow(plantOnly));
+        QCOMPARE(int(morvick.ai), 1);
+    }
+
     void affectionHoldsAtItsTop()
     {
         morvick.ai = 32766;

@@ -73,6 +73,13 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+// A double click is one click followed by a double click, not two clicks.
+void ImageControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    pressed = false;
+    event->accept();
+}
+
 void ImageControl::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
