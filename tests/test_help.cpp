@@ -30,7 +30,7 @@ const QString helpName = QStringLiteral("morvickhelp.hlp");
 
 QString builtHelpFile()
 {
-    return qEnvironmentVariable("MORVICK_BIN_DIR") + '/' + helpName;
+    return QStringLiteral(MORVICK_BIN_DIR) + '/' + helpName;
 }
 
 HelpWindow* viewerOf(const MainForm& main)

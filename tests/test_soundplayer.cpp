@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 namespace {
-const QString soundsDirectory = qEnvironmentVariable("MORVICK_BIN_DIR");
+const QString soundsDirectory = QStringLiteral(MORVICK_BIN_DIR);
 
 QString writeFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes)
 {
