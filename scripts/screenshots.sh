@@ -17,8 +17,8 @@ cat > "$work/config/morvick/morvick.conf" <<'CONF'
 [setting]
 sname=サボテン
 smode=1
-lastday=46361
-days=130
+lastday=46355
+days=124
 swater=6
 sshape1=1
 sshape2=2
