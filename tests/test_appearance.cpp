@@ -6,6 +6,7 @@
 #include "core/sound.h"
 #include "fakesound.h"
 #include "testenv.h"
+#include "modalwindow.h"
 #include "view/plantscene.h"
 
 #include <QApplication>
@@ -38,21 +39,6 @@ bool onDisk(const QString& line)
 {
     QFile file(settingsFile);
     return file.open(QIODevice::ReadOnly) && file.readAll().contains('\n' + line.toUtf8() + '\n');
-}
-
-// Acts on the modal window once it runs its own event loop. A failed check
-// leaves the window open, so it is closed here and the test can go on.
-template <typename Window> void whenShown(std::function<void(Window&)> action)
-{
-    QTimer::singleShot(0, [action] {
-        QPointer<QWidget> modal = QApplication::activeModalWidget();
-        auto* window = qobject_cast<Window*>(modal.data());
-        if (window)
-            action(*window);
-        if (modal && modal->isVisible())
-            modal->close();
-        QVERIFY2(window, "the expected window did not open");
-    });
 }
 
 // Runs a check at the moment a window hides, before its modal showing returns.

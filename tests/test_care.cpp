@@ -7,6 +7,7 @@
 #include "core/random.h"
 #include "fakesound.h"
 #include "testenv.h"
+#include "modalwindow.h"
 #include "view/plantscene.h"
 
 #include <QApplication>
@@ -24,24 +25,6 @@ const QString earlierLine = QStringLiteral("earlier line");
 const QString zabon = QStringLiteral("ザボン");
 
 using Slots = std::array<int, 4>;
-
-// Runs action on the modal window of type Form once it shows, and closes the
-// window afterwards so that a failed check cannot leave the test hanging.
-template <typename Form> void whenShown(std::function<void(Form&)> action)
-{
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* form = qobject_cast<Form*>(modal);
-        if (!form) {
-            if (modal)
-                modal->close();
-            QFAIL("the expected window did not show");
-        }
-        action(*form);
-        if (form->isVisible())
-            form->close();
-    });
-}
 
 // Draws come from this queue; an unexpected draw is noticed in cleanup().
 std::deque<double> draws;

@@ -5,6 +5,7 @@
 #include "core/random.h"
 #include "fakesound.h"
 #include "testenv.h"
+#include "storedsettings.h"
 #include "view/plantscene.h"
 
 #include <QApplication>
@@ -16,23 +17,7 @@
 #include <QToolButton>
 
 namespace {
-QStringList storedKeys()
-{
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("setting"));
-    QStringList keys = settings.childKeys();
-    keys.sort();
-    return keys;
-}
 
-void storeValues(const QList<std::pair<QString, QString>>& values)
-{
-    QSettings settings;
-    settings.clear();
-    for (const auto& [key, value] : values)
-        settings.setValue(QStringLiteral("setting/") + key, value);
-    settings.sync();
-}
 
 QString pictureOf(const QWidget* scene, const char* name)
 {
@@ -56,7 +41,7 @@ private slots:
     {
         morvick = {};
         ends = 0;
-        storeValues({});
+        storeTexts({});
         setDrawSourceForTesting([] { return 0.99; });
     }
 
@@ -256,7 +241,7 @@ private slots:
 
     void theColourShownIsTheColourSaved()
     {
-        storeValues({{"smode", "1"}, {"lastday", "46362"}, {"bcolor", "255"}});
+        storeTexts({{"smode", "1"}, {"lastday", "46362"}, {"bcolor", "255"}});
         MainForm form(sound);
         form.Form_Load();
         QCOMPARE(form.Picture1->backColour(), QColor(255, 0, 0));
@@ -269,7 +254,7 @@ private slots:
 
     void startUpDrawsTheStoredPlant()
     {
-        storeValues({{"smode", "1"}, {"lastday", "46361"}, {"days", "60"}, {"sshape1", "2"},
+        storeTexts({{"smode", "1"}, {"lastday", "46361"}, {"days", "60"}, {"sshape1", "2"},
                      {"sshape2", "3"}, {"sacce3", "1"}, {"sname", "トゲ丸"}, {"swater", "2"}});
         MainForm form(sound);
         form.Form_Load();
@@ -294,7 +279,7 @@ private slots:
     {
         QFETCH(QString, swater);
         QFETCH(QString, message);
-        storeValues({{"smode", "1"}, {"lastday", "46350"}, {"ai", "10"}, {"swater", swater}});
+        storeTexts({{"smode", "1"}, {"lastday", "46350"}, {"ai", "10"}, {"swater", swater}});
         MainForm form(sound);
         form.Form_Load();
         QCOMPARE(form.smsgbox->text(), message);
@@ -335,7 +320,7 @@ private slots:
 
     void endWipesTheStoredPlantAndEndsTheGame()
     {
-        storeValues({{"smode", "1"}, {"sname", "x"}});
+        storeTexts({{"smode", "1"}, {"sname", "x"}});
         OverForm form(OverForm::Cause::Rotted);
         form.Command1->click();
         QCOMPARE(ends, 1);
@@ -353,7 +338,7 @@ private slots:
 
     void aDriedUpPlantThatIsNotEndedGoesOn()
     {
-        storeValues({{"smode", "1"}, {"lastday", "46361"}, {"swater", "-28"}, {"days", "9"}});
+        storeTexts({{"smode", "1"}, {"lastday", "46361"}, {"swater", "-28"}, {"days", "9"}});
         MainForm form(sound);
         bool farewellShown = false;
         QTimer::singleShot(0, [&farewellShown] {

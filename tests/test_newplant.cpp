@@ -5,6 +5,8 @@
 #include "fakesound.h"
 #include "newplant/firstform.h"
 #include "testenv.h"
+#include "storedsettings.h"
+#include "modalwindow.h"
 #include "view/plantscene.h"
 
 #include <QApplication>
@@ -17,30 +19,7 @@
 #include <QTimer>
 
 namespace {
-QStringList storedKeys()
-{
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("setting"));
-    QStringList keys = settings.childKeys();
-    keys.sort();
-    return keys;
-}
 
-QString stored(const char* key)
-{
-    QSettings settings;
-    return settings.value(QStringLiteral("setting/") + QLatin1String(key)).toString();
-}
-
-// Runs action on the setup window once it is up in its own event loop.
-void whenSetupShows(std::function<void(FirstForm&)> action)
-{
-    QTimer::singleShot(0, [action] {
-        auto* form = qobject_cast<FirstForm*>(QApplication::activeModalWidget());
-        QVERIFY(form);
-        action(*form);
-    });
-}
 
 const QStringList nineKeys{"days", "lastday", "sei", "seiword", "smode", "sname", "sshape1",
                            "sshape2", "swater"};
@@ -150,7 +129,7 @@ private slots:
     void theNameHasTheFocusWhenTheWindowOpens()
     {
         MainForm main(sound);
-        whenSetupShows([](FirstForm& form) {
+        whenShown<FirstForm>([](FirstForm& form) {
             QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.namebox));
             form.close();
         });
@@ -160,7 +139,7 @@ private slots:
     void firstStartOkStoresTheNewPlant()
     {
         MainForm main(sound);
-        whenSetupShows([](FirstForm& form) {
+        whenShown<FirstForm>([](FirstForm& form) {
             form.namebox->setText(QStringLiteral("a"));
             form.okbutton->click();
         });
@@ -171,7 +150,7 @@ private slots:
         QCOMPARE(int(morvick.swater), 3);
         QCOMPARE(int(morvick.smode), 1);
         QCOMPARE(morvick.lastday, 46362.0);
-        QCOMPARE(stored("lastday"), QStringLiteral("46362"));
+        QCOMPARE(storedText("lastday"), QStringLiteral("46362"));
         QCOMPARE(main.namebox->text(), QStringLiteral("a"));
         QCOMPARE(main.agebox->text(), QStringLiteral("1"));
     }
@@ -179,7 +158,7 @@ private slots:
     void escOnAFirstStartKeepsTheWindowOpen()
     {
         MainForm main(sound);
-        whenSetupShows([](FirstForm& form) {
+        whenShown<FirstForm>([](FirstForm& form) {
             form.namebox->setText(QStringLiteral("half typed"));
             QTest::keyClick(&form, Qt::Key_Escape);
             QVERIFY(form.isVisible());
@@ -192,7 +171,7 @@ private slots:
     void closingAFirstStartShowsTheDefaultPlant()
     {
         MainForm main(sound);
-        whenSetupShows([](FirstForm& form) { form.close(); });
+        whenShown<FirstForm>([](FirstForm& form) { form.close(); });
         main.Form_Load();
         QCOMPARE(int(morvick.smode), 0);
         QCOMPARE(main.namebox->text(), QStringLiteral("ザボン"));
@@ -209,7 +188,7 @@ private slots:
         morvick.bmpdir = QStringLiteral("/some/picture.bmp");
         main.Picture1->okan->show();
         main.infobox->setText(QStringLiteral("元気です"));
-        whenSetupShows([](FirstForm& form) {
+        whenShown<FirstForm>([](FirstForm& form) {
             QVERIFY(form.Command1->isVisible());
             QVERIFY(!form.cancelbutton->isVisible());
             form.namebox->setText(QStringLiteral("new"));
@@ -218,8 +197,8 @@ private slots:
         });
         main.mnew_Click();
         QCOMPARE(storedKeys(), nineKeys);
-        QCOMPARE(stored("sname"), QStringLiteral("new"));
-        QCOMPARE(stored("sshape1"), QStringLiteral("2"));
+        QCOMPARE(storedText("sname"), QStringLiteral("new"));
+        QCOMPARE(storedText("sshape1"), QStringLiteral("2"));
         QCOMPARE(int(morvick.ai), 12);
         QCOMPARE(morvick.bmpdir, QString());
         for (int slot = 1; slot <= 4; ++slot)
@@ -242,17 +221,17 @@ private slots:
         morvick.seiword = 2;
         morvick.swater = 5;
         morvick.sacce = {0, 1, 0, 0, 0};
-        whenSetupShows([](FirstForm& form) {
+        whenShown<FirstForm>([](FirstForm& form) {
             form.namebox->setText(QStringLiteral("typed"));
             form.Option1->click();
             form.Command1->click();
         });
         main.mnew_Click();
         QCOMPARE(storedKeys(), nineKeys);
-        QCOMPARE(stored("sname"), QStringLiteral("old"));
-        QCOMPARE(stored("smode"), QStringLiteral("1"));
-        QCOMPARE(stored("sshape2"), QStringLiteral("3"));
-        QCOMPARE(stored("seiword"), QStringLiteral("2"));
+        QCOMPARE(storedText("sname"), QStringLiteral("old"));
+        QCOMPARE(storedText("smode"), QStringLiteral("1"));
+        QCOMPARE(storedText("sshape2"), QStringLiteral("3"));
+        QCOMPARE(storedText("seiword"), QStringLiteral("2"));
         QCOMPARE(int(morvick.sacce[1]), 0);
 
         // The next start finds the same plant.
@@ -264,13 +243,13 @@ private slots:
         QCOMPARE(int(reloaded.days), 40);
 
         // The window comes back with what was typed and chosen.
-        whenSetupShows([](FirstForm& form) {
+        whenShown<FirstForm>([](FirstForm& form) {
             QCOMPARE(form.namebox->text(), QStringLiteral("typed"));
             QVERIFY(form.Option1->isChecked());
             form.close();
         });
         main.mnew_Click();
-        QCOMPARE(stored("sname"), QStringLiteral("old"));
+        QCOMPARE(storedText("sname"), QStringLiteral("old"));
     }
 
     void aNewFemalePlantAfterAMaleOneWearsHerOwnPictures()
@@ -279,7 +258,7 @@ private slots:
         morvick.sei = 1;
         main.showmorvick();
         QCOMPARE(main.Picture1->hana0->picture().name, QStringLiteral("hana2"));
-        whenSetupShows([](FirstForm& form) {
+        whenShown<FirstForm>([](FirstForm& form) {
             form.namebox->setText(QStringLiteral("she"));
             form.okbutton->click();
         });

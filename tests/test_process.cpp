@@ -1,4 +1,5 @@
 #include "testenv.h"
+#include "storedsettings.h"
 
 #include <QProcess>
 #include <QSettings>
@@ -10,22 +11,7 @@ namespace {
 const QString today = QStringLiteral("2026-12-06");
 constexpr int todayNumber = 46362;
 
-QStringList storedKeys()
-{
-    QSettings settings;
-    settings.sync();
-    settings.beginGroup(QStringLiteral("setting"));
-    QStringList keys = settings.childKeys();
-    keys.sort();
-    return keys;
-}
 
-QString stored(const QString& key)
-{
-    QSettings settings;
-    settings.sync();
-    return settings.value(QStringLiteral("setting/") + key).toString();
-}
 
 void storePlant(int swater, int lastday)
 {
@@ -42,12 +28,6 @@ void storePlant(int swater, int lastday)
     settings.sync();
 }
 
-void clearStore()
-{
-    QSettings settings;
-    settings.clear();
-    settings.sync();
-}
 
 // One run of the game as its own process.
 class Run
@@ -138,9 +118,9 @@ private slots:
         expected.removeDuplicates();
         expected.sort();
         QCOMPARE(storedKeys(), expected);
-        QCOMPARE(stored("days"), QStringLiteral("6"));
-        QCOMPARE(stored("swater"), QStringLiteral("6"));
-        QCOMPARE(stored("lastday"), QString::number(todayNumber));
+        QCOMPARE(storedText("days"), QStringLiteral("6"));
+        QCOMPARE(storedText("swater"), QStringLiteral("6"));
+        QCOMPARE(storedText("lastday"), QString::number(todayNumber));
     }
 
     void sighupAndSigintSaveToo_data()
@@ -192,15 +172,15 @@ private slots:
         QVERIFY(!game.waitForLine(QStringLiteral("shown firstform")).isEmpty());
         const QString shown = game.waitForLine(QStringLiteral("shown mainform"));
         QCOMPARE(shown, QStringLiteral("shown mainform keys=") + nineKeys.join(QLatin1Char(',')));
-        QCOMPARE(stored("sname"), QStringLiteral("a"));
-        QCOMPARE(stored("sshape1"), QStringLiteral("1"));
-        QCOMPARE(stored("sshape2"), QStringLiteral("1"));
-        QCOMPARE(stored("sei"), QStringLiteral("2"));
-        QCOMPARE(stored("seiword"), QStringLiteral("1"));
-        QCOMPARE(stored("days"), QStringLiteral("1"));
-        QCOMPARE(stored("swater"), QStringLiteral("3"));
-        QCOMPARE(stored("smode"), QStringLiteral("1"));
-        QCOMPARE(stored("lastday"), QString::number(todayNumber));
+        QCOMPARE(storedText("sname"), QStringLiteral("a"));
+        QCOMPARE(storedText("sshape1"), QStringLiteral("1"));
+        QCOMPARE(storedText("sshape2"), QStringLiteral("1"));
+        QCOMPARE(storedText("sei"), QStringLiteral("2"));
+        QCOMPARE(storedText("seiword"), QStringLiteral("1"));
+        QCOMPARE(storedText("days"), QStringLiteral("1"));
+        QCOMPARE(storedText("swater"), QStringLiteral("3"));
+        QCOMPARE(storedText("smode"), QStringLiteral("1"));
+        QCOMPARE(storedText("lastday"), QString::number(todayNumber));
     }
 
     void firstStartEndLeavesTheStoreEmpty()

@@ -1,6 +1,7 @@
 #include "core/picture.h"
 #include "core/store.h"
 #include "testenv.h"
+#include "storedsettings.h"
 
 #include <QDate>
 #include <QFile>
@@ -16,12 +17,6 @@ QString confPath()
            QStringLiteral("/morvick/morvick.conf");
 }
 
-void clearStore()
-{
-    QSettings settings;
-    settings.clear();
-    settings.sync();
-}
 
 void storeText(const QString& key, const QString& text)
 {
@@ -30,20 +25,7 @@ void storeText(const QString& key, const QString& text)
     settings.sync();
 }
 
-QStringList storedKeys()
-{
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("setting"));
-    QStringList keys = settings.childKeys();
-    keys.sort();
-    return keys;
-}
 
-QString storedText(const QString& key)
-{
-    QSettings settings;
-    return settings.value(QStringLiteral("setting/") + key).toString();
-}
 
 QString writePng(const QTemporaryDir& dir)
 {
