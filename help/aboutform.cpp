@@ -38,7 +38,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent, fixedDialogFlags)
 {
     setObjectName(QStringLiteral("aboutform"));
     setWindowTitle(QString());
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(resourceIcon(QStringLiteral("icon")));
     setFixedSize(px(3015), px(1335));
 
     const QRect imageRects[2] = {twipRect(120, 120, 480, 480), twipRect(2400, 120, 480, 480)};

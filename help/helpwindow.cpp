@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "core/fonts.h"
+#include "view/imagecontrol.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,6 +38,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), file(helpFile)
 {
     setObjectName(QStringLiteral("helpwindow"));
+    setWindowIcon(resourceIcon(QStringLiteral("icon")));
     // The Japanese gothic keeps the rows of the contents and index from crowding.
     setFont(gothicFont(10, false));
     resize(720, 480);
