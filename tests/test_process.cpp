@@ -81,6 +81,8 @@ public:
     QStringList seen;
 };
 
+QString lockFile() { return qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/morvick.lock"); }
+
 const QStringList tenKeys{"ai", "bcolor", "days", "lastday", "sacce1", "sacce2", "sacce3",
                           "sacce4", "seiword", "swater"};
 const QStringList nineKeys{"days", "lastday", "sei", "seiword", "smode", "sname", "sshape1",
@@ -95,8 +97,10 @@ private slots:
 
     void aSecondStartEndsSilentlyWhileTheGameRuns()
     {
+        QFile::remove(lockFile()); // no game runs yet
         Run first(QStringLiteral(MORVICK_GAME));
-        QTest::qWait(1500); // the first game is up, holding its lock
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockFile()), 20000); // the first game holds its lock
+        QTest::qWait(300);
         QVERIFY(first.running());
 
         Run second(QStringLiteral(MORVICK_GAME));
@@ -158,7 +162,8 @@ private slots:
         storePlant(9, todayNumber);
         Run a(QStringLiteral(MORVICK_HARNESS), {"--today", today});
         Run b(QStringLiteral(MORVICK_HARNESS), {"--today", today});
-        QTest::qWait(3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!a.running() || !b.running(), 20000);
+        QTest::qWait(500);
         QCOMPARE(int(a.running()) + int(b.running()), 1);
         Run& loser = a.running() ? b : a;
         QCOMPARE(loser.exitCode(), 0);
