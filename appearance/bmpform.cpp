@@ -72,12 +72,12 @@ void BmpForm::Command2_Click()
 void BmpForm::Command3_Click()
 {
     morvick.bmpdir = Text1->text();
-    saveBmpdir(morvick.bmpdir);
+    mainform.store.writeNow(QStringLiteral("bmpdir"), morvick.bmpdir);
     const QImage picture = loadPicture(morvick.bmpdir);
     // A path that gives no picture is forgotten, so the next start does not try it again.
     if (picture.isNull()) {
         morvick.bmpdir.clear();
-        saveBmpdir(morvick.bmpdir);
+        mainform.store.writeNow(QStringLiteral("bmpdir"), morvick.bmpdir);
     }
     mainform.Picture1->setPicture(picture);
     accept();
@@ -86,15 +86,9 @@ void BmpForm::Command3_Click()
 void BmpForm::Command4_Click()
 {
     morvick.bmpdir.clear();
-    saveBmpdir(morvick.bmpdir);
+    mainform.store.writeNow(QStringLiteral("bmpdir"), morvick.bmpdir);
     mainform.Picture1->setPicture(QImage());
     accept();
-}
-
-void BmpForm::saveBmpdir(const QString& path)
-{
-    mainform.store.write(QStringLiteral("bmpdir"), path);
-    mainform.store.sync();
 }
 
 void BmpForm::showEvent(QShowEvent* event)

@@ -33,8 +33,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void saveBmpdir(const QString& path);
-
     MainForm& mainform;
 };
 

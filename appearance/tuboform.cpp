@@ -9,7 +9,6 @@
 #include "view/plantscene.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -84,8 +83,7 @@ void TuboForm::okbutton_Click()
         }
     }
     // Stored at once: the new pot must survive an end without the usual save.
-    mainform.store.write(QStringLiteral("sshape2"), integerText(morvick.sshape2));
-    mainform.store.sync();
+    mainform.store.writeNow(QStringLiteral("sshape2"), integerText(morvick.sshape2));
     if (const QString pot = potPictureName(morvick.sshape2); !pot.isEmpty())
         mainform.Picture1->sshape2->setPicture(resourcePicture(pot));
     accept();
@@ -94,16 +92,6 @@ void TuboForm::okbutton_Click()
 void TuboForm::cancelbutton_Click()
 {
     reject();
-}
-
-void TuboForm::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        cancelbutton->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TuboForm::showEvent(QShowEvent* event)

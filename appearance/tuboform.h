@@ -28,7 +28,6 @@ public:
     void cancelbutton_Click();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

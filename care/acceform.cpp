@@ -10,7 +10,6 @@
 #include "view/plantscene.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -35,7 +34,7 @@ Picture malePicture(int slot)
 }
 } // namespace
 
-AcceForm::AcceForm(MainForm& owner) : QDialog(&owner, fixedDialogFlags), mainform(owner)
+AcceForm::AcceForm(MainForm& owner) : NoCancelDialog(&owner, fixedDialogFlags), mainform(owner)
 {
     setObjectName(QStringLiteral("acceform"));
     setWindowTitle(QString());
@@ -112,16 +111,6 @@ void AcceForm::applySlot(int slot)
         image.setPicture(malePicture(slot));
     image.show();
     mainform.smsgbox->setText(accessoryRemark(slot));
-}
-
-void AcceForm::keyPressEvent(QKeyEvent* event)
-{
-    // The window has no cancel button, so Esc does nothing.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void MainForm::siikubutton3_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "core/controls.h"
 #include <array>
 
 class ImageControl;
@@ -10,7 +10,7 @@ class QPushButton;
 
 // The accessory window: a picture and a check box for each of the four
 // accessories, and OK to put on what is ticked and take off the rest.
-class AcceForm : public QDialog
+class AcceForm : public NoCancelDialog
 {
     Q_OBJECT
 public:
@@ -29,9 +29,6 @@ public:
     QPushButton* Command1 = nullptr;
 
     void Command1_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildPictures();

@@ -8,12 +8,11 @@
 #include "core/twips.h"
 #include "talk.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
-WordForm::WordForm(MainForm& owner) : QDialog(&owner, fixedDialogFlags), mainform(owner)
+WordForm::WordForm(MainForm& owner) : NoCancelDialog(&owner, fixedDialogFlags), mainform(owner)
 {
     setObjectName(QStringLiteral("wordform"));
     setWindowTitle(QString());
@@ -55,16 +54,6 @@ void WordForm::Command1_Click()
 void WordForm::showreaction()
 {
     mainform.smsgbox->setText(reactionLine(drawFrom(10), morvick.sei));
-}
-
-void WordForm::keyPressEvent(QKeyEvent* event)
-{
-    // The window has no cancel button, so Esc does nothing.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void MainForm::siikubutton2_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "core/controls.h"
 #include <array>
 
 class MainForm;
@@ -8,7 +8,7 @@ class QPushButton;
 class QRadioButton;
 
 // The talking window: four sentences to choose from, and OK to say one.
-class WordForm : public QDialog
+class WordForm : public NoCancelDialog
 {
     Q_OBJECT
 public:
@@ -21,9 +21,6 @@ public:
     QPushButton* Command1 = nullptr;
 
     void Command1_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showreaction();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -20,3 +21,15 @@ Control* placeControl(QWidget* parent, const QString& name, const QRect& rect, A
     control->setGeometry(rect);
     return control;
 }
+
+// A window without a cancel button: Esc does nothing there, as no button stands
+// for it; the close box (where there is one) still closes the window.
+class NoCancelDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};

@@ -5,14 +5,13 @@
 #include "twips.h"
 #include "view/imagecontrol.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 OverForm::OverForm(Cause cause, QWidget* parent)
     // No close box: the farewell is said only with END.
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : NoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::MSWindowsFixedSizeDialogHint)
 {
     const bool rotted = cause == Cause::Rotted;
     setObjectName(rotted ? QStringLiteral("overform") : QStringLiteral("overform2"));
@@ -45,18 +44,7 @@ void OverForm::Command1_Click()
 {
     Store store;
     store.deleteSection();
-    store.sync();
     endProgram();
     // Only reached when a test stands in for the end of the program.
     done(QDialog::Accepted);
-}
-
-void OverForm::keyPressEvent(QKeyEvent* event)
-{
-    // Esc would close the window without END; the farewell needs END.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "controls.h"
 
 class QLabel;
 class QPushButton;
 
 // The two farewell windows: the plant has rotted (overform) or dried up
 // (overform2). END wipes the stored plant and ends the game.
-class OverForm : public QDialog
+class OverForm : public NoCancelDialog
 {
     Q_OBJECT
 public:
@@ -18,7 +18,4 @@ public:
     QPushButton* Command1 = nullptr;
 
     void Command1_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };

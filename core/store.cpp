@@ -35,9 +35,16 @@ void Store::write(const QString& key, const QString& text)
     settings.setValue(sectionKey(key), text);
 }
 
+void Store::writeNow(const QString& key, const QString& text)
+{
+    write(key, text);
+    sync();
+}
+
 void Store::deleteSection()
 {
     settings.remove(section);
+    sync();
 }
 
 void Store::sync()

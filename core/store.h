@@ -19,6 +19,9 @@ public:
     /* the stored text, or fallback when the key is absent */
     QString read(const QString& key, const QString& fallback) const;
     void write(const QString& key, const QString& text);
+    /* writes and puts it on disk before returning */
+    void writeNow(const QString& key, const QString& text);
+    /* removes every key, on disk before returning */
     void deleteSection();
     /* puts every pending write on disk */
     void sync();

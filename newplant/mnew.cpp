@@ -16,7 +16,6 @@ void MainForm::showFirstFormAtStartup()
 void MainForm::mnew_Click()
 {
     store.deleteSection();
-    store.sync();
     morvick.bmpdir.clear();
     for (ImageControl* image :
          {Picture1->hana0, Picture1->okan, Picture1->pale0, Picture1->ribon, Picture1->flower0})

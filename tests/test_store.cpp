@@ -241,6 +241,9 @@ private slots:
         state.seiword = 1;
         Store store;
         savePlant(state, store);
+        QFile file(confPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("sshape2=3")); // on disk before savePlant returns
         QCOMPARE(storedKeys(), (QStringList{"days", "lastday", "sei", "seiword", "smode", "sname",
                                              "sshape1", "sshape2", "swater"}));
         QCOMPARE(storedText("sshape2"), QStringLiteral("3"));
@@ -251,7 +254,9 @@ private slots:
         storeText(QStringLiteral("smode"), QStringLiteral("1"));
         Store store;
         store.deleteSection();
-        store.sync();
+        QFile file(confPath()); // read before any other settings object could flush it
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("smode"));
         QVERIFY(storedKeys().isEmpty());
         QCOMPARE(store.read(QStringLiteral("smode"), QStringLiteral("0")), QStringLiteral("0"));
     }
