@@ -1,5 +1,6 @@
 #include "game.h"
 
+#include "core/controls.h"
 #include "core/ending.h"
 #include "core/mainform.h"
 #include "core/random.h"
@@ -12,6 +13,7 @@
 #include <QLibraryInfo>
 #include <QSessionManager>
 #include <QTranslator>
+#include <cstdio>
 
 void nameApplication()
 {
@@ -34,18 +36,28 @@ void speakJapanese(QApplication& app)
 int runGame(QApplication& app, SoundPlayer& sounds)
 {
     InstanceLock lock;
-    if (!lock.acquire())
+    switch (lock.acquire()) {
+    case InstanceLock::Result::Acquired:
+        atProgramEnd([&lock] { lock.release(); });
+        break;
+    case InstanceLock::Result::HeldByAnother:
         return 0;
-    setBeforeEnd([&lock] { lock.release(); });
+    case InstanceLock::Result::Unavailable:
+        std::fprintf(stderr,
+                     "morvick: cannot create the lock file %s; starting without the guard "
+                     "against a second game on the same plant\n",
+                     qPrintable(lock.fileName()));
+        break;
+    }
     speakJapanese(app);
 
     seedRandom();
     MainForm mainform(sounds);
     // A kill, a hang-up or the end of the session saves the plant like closing the window.
     QuitSignals signals_;
-    QObject::connect(&signals_, &QuitSignals::received, &mainform, &MainForm::saveAndEnd);
+    QObject::connect(&signals_, &QuitSignals::received, &mainform, &MainForm::quitRequested);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainform,
-                     [&mainform](QSessionManager&) { mainform.saveAndEnd(); });
+                     [&mainform](QSessionManager&) { mainform.quitRequested(); });
 
     mainform.Form_Load();
     centreOnScreen(mainform);

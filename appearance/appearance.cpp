@@ -1,4 +1,5 @@
 #include "bmpform.h"
+#include "core/controls.h"
 #include "core/mainform.h"
 #include "core/twips.h"
 #include "tuboform.h"
@@ -10,7 +11,7 @@
 void MainForm::mtubo_Click()
 {
     TuboForm tuboform(*this);
-    tuboform.move(frameGeometry().topLeft() + twipOffset(1500, 570));
+    placeOnScreen(tuboform, frameGeometry().topLeft() + twipOffset(1500, 570), *this);
     tuboform.exec();
 }
 
@@ -19,10 +20,15 @@ void MainForm::mcolor_Click()
     // The dialog remembers the last colour chosen in this run, even after a new
     // plant has put the start-up colour back; the first time it starts from the scene.
     const QColor start = helpdialogColour.isValid() ? helpdialogColour : Picture1->backColour();
-    const QColor chosen =
-        QColorDialog::getColor(start, this, QString(), QColorDialog::DontUseNativeDialog);
-    if (!chosen.isValid())
+    QColorDialog dialog(start, this);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    // Where Qt would put it, kept within the screen.
+    const QSize size = dialog.sizeHint();
+    placeOnScreen(dialog, frameGeometry().center() - QPoint(size.width() / 2, size.height() / 2),
+                  *this);
+    if (dialog.exec() != QDialog::Accepted)
         return;
+    const QColor chosen = dialog.selectedColor();
     helpdialogColour = chosen;
     Picture1->setBackColour(chosen);
 }

@@ -7,6 +7,7 @@
 #include "view/plantscene.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,14 +18,14 @@ QStringList pictureFilters()
             QStringLiteral("JPEG(*.jpg)"), QStringLiteral("ICON(*.ico)")};
 }
 
-BmpForm::BmpForm(MainForm& owner) : QDialog(&owner, fixedDialogFlags), mainform(owner)
+BmpForm::BmpForm(MainForm& owner) : GameDialog(&owner), mainform(owner)
 {
     setObjectName(QStringLiteral("bmpform"));
     setWindowTitle(QString());
     setFixedSize(px(5010), px(855));
 
-    Label1 = placeControl<QLabel>(this, QStringLiteral("Label1"), twipRect(120, 120, 360, 180),
-                                  QStringLiteral("画像"));
+    Label1 = placeLabel(this, QStringLiteral("Label1"), twipRect(120, 120, 360, 180),
+                        QStringLiteral("画像"));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Text1 = placeControl<QLineEdit>(this, QStringLiteral("Text1"), twipRect(600, 120, 3375, 270));
@@ -42,6 +43,7 @@ BmpForm::BmpForm(MainForm& owner) : QDialog(&owner, fixedDialogFlags), mainform(
     // No default button: Enter in the path box must not browse or confirm.
     for (QPushButton* button : {Command1, Command2, Command3, Command4})
         button->setAutoDefault(false);
+    setCancelButton(Command2);
 
     connect(Text1, &QLineEdit::textChanged, this, &BmpForm::Text1_Change);
     connect(Command1, &QPushButton::clicked, this, &BmpForm::Command1_Click);
@@ -71,13 +73,14 @@ void BmpForm::Command2_Click()
 
 void BmpForm::Command3_Click()
 {
-    morvick.bmpdir = Text1->text();
-    mainform.store.writeNow(QStringLiteral("bmpdir"), morvick.bmpdir);
+    // Stored whole, so the picture is found again from whatever folder the game starts in.
+    morvick.bmpdir = QFileInfo(Text1->text()).absoluteFilePath();
+    storeBmpdir();
     const QImage picture = loadPicture(morvick.bmpdir);
     // A path that gives no picture is forgotten, so the next start does not try it again.
     if (picture.isNull()) {
         morvick.bmpdir.clear();
-        mainform.store.writeNow(QStringLiteral("bmpdir"), morvick.bmpdir);
+        storeBmpdir();
     }
     mainform.Picture1->setPicture(picture);
     accept();
@@ -86,13 +89,19 @@ void BmpForm::Command3_Click()
 void BmpForm::Command4_Click()
 {
     morvick.bmpdir.clear();
-    mainform.store.writeNow(QStringLiteral("bmpdir"), morvick.bmpdir);
+    storeBmpdir();
     mainform.Picture1->setPicture(QImage());
     accept();
 }
 
+void BmpForm::storeBmpdir()
+{
+    if (!mainform.store.writeNow(QStringLiteral("bmpdir"), morvick.bmpdir))
+        mainform.reportFailedSave();
+}
+
 void BmpForm::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    GameDialog::showEvent(event);
     Text1->setFocus();
 }

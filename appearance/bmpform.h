@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/controls.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -10,7 +12,7 @@ class QPushButton;
 
 // Chooses the picture behind the plant. Lives only while it is open, and every
 // opening starts from the stored path.
-class BmpForm : public QDialog
+class BmpForm : public GameDialog
 {
     Q_OBJECT
 public:
@@ -33,6 +35,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void storeBmpdir();
+
     MainForm& mainform;
 };
 

@@ -9,41 +9,24 @@
 #include "view/plantscene.h"
 
 #include <QGroupBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace {
+// The pots here are opaque pictures on pink, stretched over their rectangles.
 const QColor potBackground(255, 132, 255);
-
-// The pots here are shown as opaque pictures on pink, not over the window.
-Picture onPink(const QString& name)
-{
-    Picture picture = resourcePicture(name);
-    QIcon opaque;
-    for (const QSize& size : picture.icon.availableSizes()) {
-        QPixmap pixmap(size);
-        pixmap.fill(potBackground);
-        QPainter painter(&pixmap);
-        painter.drawPixmap(QRect(QPoint(0, 0), size), picture.icon.pixmap(size, 1.0));
-        painter.end();
-        opaque.addPixmap(pixmap);
-    }
-    picture.icon = opaque;
-    return picture;
-}
 
 ImageControl* makePot(QWidget* parent, const char* name, const QRect& rect, int kind)
 {
     auto* image = new ImageControl(QString::fromLatin1(name), rect, parent);
-    image->setPicture(onPink(potPictureName(kind)));
+    image->setPicture(resourcePicture(potPictureName(kind)));
     image->setStretch(true);
+    image->setBackground(potBackground);
     return image;
 }
-
 } // namespace
 
-TuboForm::TuboForm(MainForm& owner) : QDialog(&owner, fixedDialogFlags), mainform(owner)
+TuboForm::TuboForm(MainForm& owner) : GameDialog(&owner), mainform(owner)
 {
     setObjectName(QStringLiteral("tuboform"));
     setWindowTitle(QString());
@@ -67,6 +50,10 @@ TuboForm::TuboForm(MainForm& owner) : QDialog(&owner, fixedDialogFlags), mainfor
     }
     sshape2[0]->setChecked(true);
 
+    for (QPushButton* button : {cancelbutton, okbutton})
+        button->setAutoDefault(false);
+    setCancelButton(cancelbutton);
+
     setTabOrder(cancelbutton, okbutton);
     setTabOrder(okbutton, sshape2[0]);
     connect(okbutton, &QPushButton::clicked, this, &TuboForm::okbutton_Click);
@@ -83,7 +70,8 @@ void TuboForm::okbutton_Click()
         }
     }
     // Stored at once: the new pot must survive an end without the usual save.
-    mainform.store.writeNow(QStringLiteral("sshape2"), integerText(morvick.sshape2));
+    if (!mainform.store.writeNow(QStringLiteral("sshape2"), integerText(morvick.sshape2)))
+        mainform.reportFailedSave();
     if (const QString pot = potPictureName(morvick.sshape2); !pot.isEmpty())
         mainform.Picture1->sshape2->setPicture(resourcePicture(pot));
     accept();
@@ -96,6 +84,6 @@ void TuboForm::cancelbutton_Click()
 
 void TuboForm::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    GameDialog::showEvent(event);
     cancelbutton->setFocus();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "core/controls.h"
 
 class ImageControl;
 class MainForm;
@@ -10,7 +10,7 @@ class QRadioButton;
 
 // Moves the plant into another pot. Built afresh for every opening, so it
 // always starts on the first pot, whatever pot the plant has now.
-class TuboForm : public QDialog
+class TuboForm : public GameDialog
 {
     Q_OBJECT
 public:

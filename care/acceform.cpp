@@ -34,7 +34,7 @@ Picture malePicture(int slot)
 }
 } // namespace
 
-AcceForm::AcceForm(MainForm& owner) : NoCancelDialog(&owner, fixedDialogFlags), mainform(owner)
+AcceForm::AcceForm(MainForm& owner) : GameDialog(&owner), mainform(owner)
 {
     setObjectName(QStringLiteral("acceform"));
     setWindowTitle(QString());
@@ -116,7 +116,7 @@ void AcceForm::applySlot(int slot)
 void MainForm::siikubutton3_Click()
 {
     acceform = new AcceForm(*this);
-    acceform->move(frameGeometry().topLeft() + twipOffset(1500, 900));
+    placeOnScreen(*acceform, frameGeometry().topLeft() + twipOffset(1500, 900), *this);
     if (isMale())
         acceform->showMalePictures();
     acceform->tickWornSlots();

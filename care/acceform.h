@@ -10,7 +10,7 @@ class QPushButton;
 
 // The accessory window: a picture and a check box for each of the four
 // accessories, and OK to put on what is ticked and take off the rest.
-class AcceForm : public NoCancelDialog
+class AcceForm : public GameDialog
 {
     Q_OBJECT
 public:

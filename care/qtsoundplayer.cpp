@@ -1,5 +1,6 @@
 #include "qtsoundplayer.h"
 
+#include "core/regularfile.h"
 #include "wave.h"
 
 #include <QApplication>
@@ -8,6 +9,11 @@
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
+
+namespace {
+// Far beyond any short effect; a bigger file is no sound of ours.
+constexpr qint64 largestSound = 16 * 1024 * 1024;
+} // namespace
 
 // Lives on the sound thread. One effect plays at a time, so a new sound cuts off
 // the one before, as the game's sounds always have.
@@ -35,7 +41,7 @@ private:
         const QUrl url = QUrl::fromLocalFile(path);
         if (QSoundEffect* known = effects.value(url))
             return known;
-        if (!isCompleteWave(contentsOf(path))) {
+        if (!isCompleteWave(soundBytes(path))) {
             emit loaded(path, false);
             return nullptr;
         }
@@ -44,10 +50,13 @@ private:
         return effect;
     }
 
-    static QByteArray contentsOf(const QString& path)
+    /* empty for anything but a regular file of at most largestSound bytes */
+    static QByteArray soundBytes(const QString& path)
     {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const std::unique_ptr<QFile> file = openRegularFile(path);
+        if (!file || file->size() > largestSound)
+            return {};
+        return file->read(largestSound);
     }
 
     QSoundEffect* makeEffect(const QUrl& url)
@@ -108,6 +117,11 @@ void QtSoundPlayer::startThread()
     worker = new SoundEffects;
     worker->moveToThread(thread.get());
     connect(worker, &SoundEffects::loaded, this, &QtSoundPlayer::loaded);
+    // A file that is there but will not play sounds like a missing one.
+    connect(worker, &SoundEffects::loaded, this, [this](const QString&, bool playable) {
+        if (!playable)
+            beep();
+    });
     connect(thread.get(), &QThread::finished, worker, &QObject::deleteLater);
     thread->start();
 }

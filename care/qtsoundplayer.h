@@ -17,7 +17,7 @@ class QtSoundPlayer : public QObject, public SoundPlayer
 {
     Q_OBJECT
 public:
-    /* beep: what a missing file sounds like instead */
+    /* beep: what a missing or unplayable file sounds like instead */
     explicit QtSoundPlayer(std::function<void()> beep = defaultBeep);
     ~QtSoundPlayer() override;
 

@@ -1,5 +1,6 @@
 #include "watering.h"
 
+#include "core/controls.h"
 #include "core/mainform.h"
 #include "core/overform.h"
 #include "core/sound.h"
@@ -33,6 +34,6 @@ void MainForm::siikubutton1_Click()
     hidePlant(*Picture1);
     infobox->clear();
     OverForm overform(OverForm::Cause::Rotted, this);
-    overform.move(frameGeometry().topLeft() + twipOffset(1500, 1080));
+    placeOnScreen(overform, frameGeometry().topLeft() + twipOffset(1500, 1080), *this);
     overform.exec();
 }

@@ -12,7 +12,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-WordForm::WordForm(MainForm& owner) : NoCancelDialog(&owner, fixedDialogFlags), mainform(owner)
+namespace {
+// A button takes "&" for the mark of a shortcut key; a name shows it as typed.
+QString buttonText(QString text)
+{
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+} // namespace
+
+WordForm::WordForm(MainForm& owner) : GameDialog(&owner), mainform(owner)
 {
     setObjectName(QStringLiteral("wordform"));
     setWindowTitle(QString());
@@ -35,9 +43,10 @@ WordForm::WordForm(MainForm& owner) : NoCancelDialog(&owner, fixedDialogFlags), 
 
 void WordForm::intoword()
 {
-    sword[0]->setText(greeting(morvick.shour, morvick.sname));
+    sword[0]->setText(buttonText(greeting(morvick.shour, morvick.sname)));
     for (int button = 1; button <= 3; ++button)
-        sword[button]->setText(talkSentence(button, drawFrom(3), morvick.seiword, morvick.sname));
+        sword[button]->setText(
+            buttonText(talkSentence(button, drawFrom(3), morvick.seiword, morvick.sname)));
 }
 
 void WordForm::Command1_Click()
@@ -59,7 +68,7 @@ void WordForm::showreaction()
 void MainForm::siikubutton2_Click()
 {
     WordForm wordform(*this);
-    wordform.move(frameGeometry().topLeft() + twipOffset(1500, 420));
+    placeOnScreen(wordform, frameGeometry().topLeft() + twipOffset(1500, 420), *this);
     morvick.shour = currentHour();
     wordform.intoword();
     wordform.exec();

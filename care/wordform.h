@@ -8,7 +8,7 @@ class QPushButton;
 class QRadioButton;
 
 // The talking window: four sentences to choose from, and OK to say one.
-class WordForm : public NoCancelDialog
+class WordForm : public GameDialog
 {
     Q_OBJECT
 public:

@@ -2,12 +2,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
-std::function<void()>& beforeEnd()
+std::vector<std::function<void()>>& cleanups()
 {
-    static std::function<void()> cleanup;
-    return cleanup;
+    static std::vector<std::function<void()>> list;
+    return list;
 }
 
 std::function<void()>& testEnd()
@@ -17,21 +18,21 @@ std::function<void()>& testEnd()
 }
 } // namespace
 
-void endProgram()
+void endProgram(int status)
 {
     if (testEnd()) {
         testEnd()();
         return;
     }
-    if (beforeEnd())
-        beforeEnd()();
+    for (const auto& cleanup : cleanups())
+        cleanup();
     std::fflush(nullptr);
-    std::_Exit(0);
+    std::_Exit(status);
 }
 
-void setBeforeEnd(std::function<void()> cleanup)
+void atProgramEnd(std::function<void()> cleanup)
 {
-    beforeEnd() = std::move(cleanup);
+    cleanups().push_back(std::move(cleanup));
 }
 
 void setEndProgramForTesting(std::function<void()> handler)

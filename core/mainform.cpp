@@ -2,10 +2,12 @@
 
 #include "clock.h"
 #include "colour.h"
+#include "controls.h"
 #include "dailycheck.h"
 #include "ending.h"
 #include "fonts.h"
 #include "overform.h"
+#include "savefailure.h"
 #include "twips.h"
 #include "view/imagecontrol.h"
 #include "view/plantscene.h"
@@ -14,16 +16,16 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <cstdio>
 
 namespace {
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, const QColor& back,
                   const QColor& text, Qt::Alignment horizontal, bool bordered)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(rect);
+    QLabel* label = placeLabel(parent, QString::fromLatin1(name), rect);
     label->setFont(gothicFont(12, true));
     label->setAlignment(horizontal | Qt::AlignTop);
     label->setWordWrap(true);
@@ -50,17 +52,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& rect, co
     return button;
 }
 } // namespace
-
-void centreOnScreen(QWidget& window)
-{
-    const QScreen* screen = window.screen();
-    if (!screen)
-        return;
-    window.adjustSize();
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
-}
 
 MainForm::MainForm(SoundPlayer& soundPlayer, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -203,15 +194,37 @@ void MainForm::setsettin()
     Picture1->setPicture(::setsettin(morvick, store));
 }
 
-void MainForm::retsettin()
+bool MainForm::retsettin()
 {
-    ::retsettin(morvick, store, longFromColour(Picture1->backColour()));
+    return ::retsettin(morvick, store, longFromColour(Picture1->backColour()));
 }
 
 void MainForm::saveAndEnd()
 {
-    retsettin();
+    if (!retsettin()) {
+        std::fprintf(stderr, "%s\n", qPrintable(saveFailureLine(store.fileName())));
+        endProgram(1);
+    }
     endProgram();
+}
+
+void MainForm::quitRequested()
+{
+    if (settingUpFirstPlant)
+        endProgram();
+    else
+        saveAndEnd();
+}
+
+void MainForm::reportFailedSave()
+{
+    if (failedSaveReported)
+        return;
+    failedSaveReported = true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("MORVICK"),
+                    saveFailureMessage(store.fileName()), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void MainForm::Command1_Click()

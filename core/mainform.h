@@ -14,9 +14,6 @@ class QPushButton;
 class PlantScene;
 class SoundPlayer;
 
-// Places a window in the middle of its screen.
-void centreOnScreen(QWidget& window);
-
 // The game's only long-lived window. Its event handlers carry the names the
 // game's design gives them; those of a subsystem are defined beside it
 // (care/, view/, newplant/, appearance/, help/).
@@ -32,12 +29,18 @@ public:
 
     // Procedures of the main window.
     void setsettin();
-    void retsettin();
+    /* false when the save did not reach the disk */
+    bool retsettin();
     void lastcheck();
     void showmorvick();
 
     // The quit path every shutdown shares: save, then end.
     void saveAndEnd();
+    // A quit signal or the end of the session: what the window on screen
+    // would do to get out (END of the first setup; elsewhere save and end).
+    void quitRequested();
+    // Tells the user, once a run, that a write to the store failed.
+    void reportFailedSave();
 
     Store store;
     SoundPlayer& sounds;
@@ -107,4 +110,7 @@ private:
     void buildLabels(QWidget* client);
     void buildButtons(QWidget* client);
     void buildMenus();
+
+    bool settingUpFirstPlant = false;
+    bool failedSaveReported = false;
 };

@@ -1,17 +1,19 @@
 #include "overform.h"
 
 #include "ending.h"
+#include "savefailure.h"
 #include "store.h"
 #include "twips.h"
 #include "view/imagecontrol.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <cstdio>
 
 OverForm::OverForm(Cause cause, QWidget* parent)
     // No close box: the farewell is said only with END.
-    : NoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                 Qt::MSWindowsFixedSizeDialogHint)
+    : GameDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                             Qt::MSWindowsFixedSizeDialogHint)
 {
     const bool rotted = cause == Cause::Rotted;
     setObjectName(rotted ? QStringLiteral("overform") : QStringLiteral("overform2"));
@@ -21,8 +23,7 @@ OverForm::OverForm(Cause cause, QWidget* parent)
     setModal(true);
     setFixedSize(rotted ? QSize(px(2895), px(840)) : QSize(px(2910), px(990)));
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = placeLabel(this, QStringLiteral("Label1"), QRect());
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Command1 = new QPushButton(QStringLiteral("END"), this);
@@ -43,7 +44,10 @@ OverForm::OverForm(Cause cause, QWidget* parent)
 void OverForm::Command1_Click()
 {
     Store store;
-    store.deleteSection();
+    if (!store.deleteSection()) {
+        std::fprintf(stderr, "%s\n", qPrintable(saveFailureLine(store.fileName())));
+        endProgram(1);
+    }
     endProgram();
     // Only reached when a test stands in for the end of the program.
     done(QDialog::Accepted);

@@ -7,7 +7,7 @@ class QPushButton;
 
 // The two farewell windows: the plant has rotted (overform) or dried up
 // (overform2). END wipes the stored plant and ends the game.
-class OverForm : public NoCancelDialog
+class OverForm : public GameDialog
 {
     Q_OBJECT
 public:

@@ -35,21 +35,43 @@ void Store::write(const QString& key, const QString& text)
     settings.setValue(sectionKey(key), text);
 }
 
-void Store::writeNow(const QString& key, const QString& text)
+void Store::remove(const QString& key)
 {
-    write(key, text);
-    sync();
+    settings.remove(sectionKey(key));
 }
 
-void Store::deleteSection()
+void Store::clear()
 {
     settings.remove(section);
-    sync();
 }
 
-void Store::sync()
+bool Store::writeNow(const QString& key, const QString& text)
+{
+    write(key, text);
+    return sync();
+}
+
+bool Store::removeNow(const QString& key)
+{
+    remove(key);
+    return sync();
+}
+
+bool Store::deleteSection()
+{
+    clear();
+    return sync();
+}
+
+bool Store::sync()
 {
     settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QString Store::fileName() const
+{
+    return settings.fileName();
 }
 
 QString integerText(long long value)
@@ -136,7 +158,7 @@ QImage setsettin(PlantState& state, Store& store)
     return picture;
 }
 
-void retsettin(const PlantState& state, Store& store, std::int32_t shownColour)
+bool retsettin(const PlantState& state, Store& store, std::int32_t shownColour)
 {
     store.write(QStringLiteral("ai"), integerText(state.ai));
     store.write(QStringLiteral("seiword"), integerText(state.seiword));
@@ -146,11 +168,13 @@ void retsettin(const PlantState& state, Store& store, std::int32_t shownColour)
     store.write(QStringLiteral("swater"), integerText(state.swater));
     for (int i = 1; i <= 4; ++i)
         store.write(QStringLiteral("sacce%1").arg(i), integerText(state.sacce[i]));
-    store.sync();
+    return store.sync();
 }
 
-void savePlant(const PlantState& state, Store& store)
+bool savePlant(const PlantState& state, Store& store, bool replaceOld)
 {
+    if (replaceOld)
+        store.clear();
     store.write(QStringLiteral("sname"), state.sname);
     store.write(QStringLiteral("sshape1"), integerText(state.sshape1));
     store.write(QStringLiteral("sshape2"), integerText(state.sshape2));
@@ -160,5 +184,5 @@ void savePlant(const PlantState& state, Store& store)
     store.write(QStringLiteral("smode"), integerText(state.smode));
     store.write(QStringLiteral("sei"), integerText(state.sei));
     store.write(QStringLiteral("seiword"), integerText(state.seiword));
-    store.sync();
+    return store.sync();
 }

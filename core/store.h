@@ -19,12 +19,19 @@ public:
     /* the stored text, or fallback when the key is absent */
     QString read(const QString& key, const QString& fallback) const;
     void write(const QString& key, const QString& text);
-    /* writes and puts it on disk before returning */
-    void writeNow(const QString& key, const QString& text);
-    /* removes every key, on disk before returning */
-    void deleteSection();
+    void remove(const QString& key);
+    /* removes every key of the section; on disk with the next sync */
+    void clear();
+
+    // The writes that must be on disk before the game goes on. Each returns
+    // false when the file could not be written (full or read-only disk).
+    bool writeNow(const QString& key, const QString& text);
+    bool removeNow(const QString& key);
+    bool deleteSection();
     /* puts every pending write on disk */
-    void sync();
+    bool sync();
+
+    QString fileName() const;
 
 private:
     QSettings settings;
@@ -45,8 +52,10 @@ double dayNumber(const QDate& date);
 QImage setsettin(PlantState& state, Store& store);
 
 // Saves what changes during play; shownColour is the colour the scene shows
-// now, which may differ from the start-up bcolor.
-void retsettin(const PlantState& state, Store& store, std::int32_t shownColour);
+// now, which may differ from the start-up bcolor. False when it did not reach the disk.
+bool retsettin(const PlantState& state, Store& store, std::int32_t shownColour);
 
-// Writes the nine keys that describe a plant, as a confirmed setup does.
-void savePlant(const PlantState& state, Store& store);
+// Writes the nine keys that describe a plant, as a confirmed setup does; with
+// replaceOld, the old plant's section goes in the same write. False when it
+// did not reach the disk.
+bool savePlant(const PlantState& state, Store& store, bool replaceOld);

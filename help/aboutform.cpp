@@ -24,7 +24,7 @@ QFont titleFont()
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
                   const QFont& font)
 {
-    auto* label = placeControl<QLabel>(parent, QString::fromLatin1(name), rect, text);
+    QLabel* label = placeLabel(parent, QString::fromLatin1(name), rect, text);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The stand-in fonts may set a text wider than the layout allows; the label
@@ -34,7 +34,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 } // namespace
 
-AboutForm::AboutForm(QWidget* parent) : QDialog(parent, fixedDialogFlags)
+AboutForm::AboutForm(QWidget* parent) : GameDialog(parent)
 {
     setObjectName(QStringLiteral("aboutform"));
     setWindowTitle(QString());
@@ -54,6 +54,8 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent, fixedDialogFlags)
     Label3->setAutoFillBackground(true);
     QPalette grey = Label3->palette();
     grey.setColor(QPalette::Window, colourFromLong(0x00C0C0C0));
+    // Black on the fixed grey whatever the desktop's theme.
+    grey.setColor(QPalette::WindowText, Qt::black);
     Label3->setPalette(grey);
 
     Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "core/controls.h"
 
 class ImageControl;
 class QLabel;
 class QPushButton;
 
 // Name and version. Made once, then only hidden and shown again.
-class AboutForm : public QDialog
+class AboutForm : public GameDialog
 {
     Q_OBJECT
 public:

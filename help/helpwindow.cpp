@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include "core/ending.h"
 #include "core/fonts.h"
 #include "view/imagecontrol.h"
 
@@ -14,8 +15,8 @@
 #include <QHelpLink>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +24,12 @@ HelpBrowser::HelpBrowser(const QHelpEngineCore& helpEngine, QWidget* parent)
     : QTextBrowser(parent), engine(helpEngine)
 {
     setObjectName(QStringLiteral("helppage"));
+    // The pages bring their own paper and ink; bullets and the margins around
+    // the page follow them instead of a dark desktop theme.
+    QPalette paper = palette();
+    paper.setColor(QPalette::Base, QColor(0xfb, 0xfa, 0xf4));
+    paper.setColor(QPalette::Text, QColor(0x33, 0x33, 0x33));
+    setPalette(paper);
 }
 
 QVariant HelpBrowser::loadResource(int, const QUrl& name)
@@ -58,17 +65,23 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     page = new HelpBrowser(*engine, this);
     connect(page, &QTextBrowser::sourceChanged, this, &HelpWindow::followInContents);
 
-    auto* splitter = new QSplitter(this);
-    splitter->addWidget(tabs);
-    splitter->addWidget(page);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 500});
+    panes = new QSplitter(this);
+    panes->addWidget(tabs);
+    panes->addWidget(page);
+    panes->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->addWidget(panes);
 
     connect(engine->contentModel(), &QHelpContentModel::contentsCreated, this,
             &HelpWindow::contentsReady);
+
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        new QShortcut(keys, this, this, &QWidget::close);
+
+    // The game writes no files of its own; the viewer's working copy goes with it.
+    atProgramEnd([folder = collectionFolder.path()] { QDir(folder).removeRecursively(); });
 }
 
 HelpWindow::~HelpWindow()
@@ -79,13 +92,7 @@ HelpWindow::~HelpWindow()
 
 QString HelpWindow::collectionFile() const
 {
-    const QString name = QStringLiteral("morvickhelp.qhc");
-    if (collectionFolder.isValid())
-        return collectionFolder.filePath(name);
-    // Anywhere but the program folder, which may be read-only or shared.
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    QDir().mkpath(cache);
-    return QDir(cache).filePath(name);
+    return collectionFolder.filePath(QStringLiteral("morvickhelp.qhc"));
 }
 
 QWidget* HelpWindow::buildContentsTab()
@@ -125,6 +132,17 @@ QWidget* HelpWindow::buildIndexTab()
     // Up and down in the filter field walk the keyword list under it.
     indexFilter->installEventFilter(this);
     return tab;
+}
+
+void HelpWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The window may have been made narrower to fit beside the game; the
+    // contents keep a third of it, the page the rest.
+    if (!panesSized) {
+        panesSized = true;
+        panes->setSizes({width() * 3 / 10, width() * 7 / 10});
+    }
 }
 
 void HelpWindow::open(Start start)

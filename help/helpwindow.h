@@ -8,6 +8,7 @@ class QHelpEngine;
 class QHelpEngineCore;
 struct QHelpLink;
 class QLineEdit;
+class QSplitter;
 class QTabWidget;
 
 // Shows pages of a compressed help file, reading them from the help engine
@@ -47,6 +48,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QString collectionFile() const;
@@ -61,4 +63,6 @@ private:
     // The engine's collection lives apart from the program folder, which may be read-only.
     QTemporaryDir collectionFolder;
     bool startPagePending = false;
+    QSplitter* panes = nullptr;
+    bool panesSized = false;
 };

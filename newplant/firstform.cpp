@@ -8,10 +8,10 @@
 #include "view/imagecontrol.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 
 namespace {
 ImageControl* makeImage(QWidget* parent, const char* name, const QRect& rect, const char* picture)
@@ -23,7 +23,7 @@ ImageControl* makeImage(QWidget* parent, const char* name, const QRect& rect, co
 }
 } // namespace
 
-FirstForm::FirstForm(QWidget* parent) : QDialog(parent, fixedDialogFlags)
+FirstForm::FirstForm(QWidget* parent) : GameDialog(parent)
 {
     setObjectName(QStringLiteral("firstform"));
     setWindowTitle(QString());
@@ -33,6 +33,8 @@ FirstForm::FirstForm(QWidget* parent) : QDialog(parent, fixedDialogFlags)
                                      QStringLiteral("名前"));
     namebox =
         placeControl<QLineEdit>(Frame1, QStringLiteral("namebox"), twipRect(120, 240, 1455, 270));
+    // A name may be as long as the user likes.
+    namebox->setMaxLength(std::numeric_limits<int>::max());
 
     Frame2 = placeControl<QGroupBox>(this, QStringLiteral("Frame2"), twipRect(120, 720, 2175, 1575),
                                      QStringLiteral("モルビックの形"));
@@ -78,9 +80,12 @@ FirstForm::FirstForm(QWidget* parent) : QDialog(parent, fixedDialogFlags)
     Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
                                          twipRect(4560, 2400, 975, 255), QStringLiteral("CANCEL"));
     Command1->hide();
-    // Enter must not confirm a half-made choice, nor end the game.
+    // No default button: Enter in the name box must not confirm a half-made choice.
     for (QPushButton* button : {okbutton, cancelbutton, Command1})
         button->setAutoDefault(false);
+    // Esc is CANCEL only while CANCEL is offered; on a first start it does nothing,
+    // so the name typed so far is never lost by a stray key.
+    setCancelButton(Command1);
 
     setTabOrder(namebox, sshape1[0]);
     connect(namebox, &QLineEdit::textChanged, this, &FirstForm::namebox_Change);
@@ -93,6 +98,7 @@ void FirstForm::offerCancel()
 {
     cancelbutton->hide();
     Command1->show();
+    replacing = true;
 }
 
 PlantChoice FirstForm::choice() const
@@ -115,8 +121,10 @@ void FirstForm::okbutton_Click()
 {
     startNewPlant(morvick, choice(), dayNumber(today()));
     Store store;
-    savePlant(morvick, store);
+    const bool saved = savePlant(morvick, store, replacing);
     accept();
+    if (!saved)
+        emit saveFailed();
     deleteLater();
 }
 
@@ -129,24 +137,11 @@ void FirstForm::cancelbutton_Click()
 
 void FirstForm::Command1_Click()
 {
-    hide();
-}
-
-void FirstForm::keyPressEvent(QKeyEvent* event)
-{
-    // Esc is CANCEL only while CANCEL is offered; on a first start it does nothing,
-    // so the name typed so far is never lost by a stray key.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        if (Command1->isVisible())
-            Command1->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    done(Cancelled);
 }
 
 void FirstForm::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    GameDialog::showEvent(event);
     namebox->setFocus();
 }

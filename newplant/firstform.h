@@ -2,7 +2,7 @@
 
 #include "newplant.h"
 
-#include <QDialog>
+#include "core/controls.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -12,13 +12,16 @@ class ImageControl;
 
 // Where a plant is named and shaped. On a first start it offers END; from the
 // menu it offers CANCEL instead, and keeps what was typed for the next time.
-class FirstForm : public QDialog
+class FirstForm : public GameDialog
 {
     Q_OBJECT
 public:
     explicit FirstForm(QWidget* parent = nullptr);
 
-    /* from the menu: CANCEL (Esc) instead of END */
+    /* what exec() returns after CANCEL: the window is kept, hidden, for the next time */
+    static constexpr int Cancelled = 2;
+
+    /* from the menu: CANCEL (Esc) instead of END, and OK replaces the stored plant */
     void offerCancel();
     PlantChoice choice() const;
 
@@ -48,7 +51,13 @@ public:
     void cancelbutton_Click();
     void Command1_Click();
 
+signals:
+    /* OK could not put the new plant on disk */
+    void saveFailed();
+
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private:
+    bool replacing = false;
 };

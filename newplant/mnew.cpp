@@ -1,21 +1,38 @@
 #include "care/acceform.h"
+#include "core/controls.h"
 #include "core/mainform.h"
 #include "firstform.h"
 #include "view/plantscene.h"
 
 #include <QLabel>
 
+namespace {
+FirstForm* makeFirstForm(MainForm& mainform)
+{
+    auto* form = new FirstForm(&mainform);
+    QObject::connect(form, &FirstForm::saveFailed, &mainform, &MainForm::reportFailedSave);
+    return form;
+}
+} // namespace
+
 void MainForm::showFirstFormAtStartup()
 {
     if (!firstform)
-        firstform = new FirstForm(this);
+        firstform = makeFirstForm(*this);
     centreOnScreen(*firstform);
-    firstform->exec();
+    settingUpFirstPlant = true;
+    const int result = firstform->exec();
+    settingUpFirstPlant = false;
+    if (result == QDialog::Rejected)
+        delete firstform;
 }
 
 void MainForm::mnew_Click()
 {
-    store.deleteSection();
+    // The stored plant stays until a new one is confirmed (a quit, a kill or a
+    // power cut meanwhile keeps it); only the background picture goes at once.
+    if (!store.removeNow(QStringLiteral("bmpdir")))
+        reportFailedSave();
     morvick.bmpdir.clear();
     for (ImageControl* image :
          {Picture1->hana0, Picture1->okan, Picture1->pale0, Picture1->ribon, Picture1->flower0})
@@ -26,12 +43,11 @@ void MainForm::mnew_Click()
     delete acceform;
 
     if (!firstform)
-        firstform = new FirstForm(this);
+        firstform = makeFirstForm(*this);
     firstform->offerCancel();
-    const int result = firstform->exec();
-    // The old section is gone; a plant that goes on must not vanish at the next start.
-    if (result != QDialog::Accepted)
-        savePlant(morvick, store);
+    // Only CANCEL keeps what was typed; closed any other way, the window starts afresh.
+    if (firstform->exec() == QDialog::Rejected)
+        delete firstform;
 
     showmorvick();
     show();

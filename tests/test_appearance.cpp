@@ -1,5 +1,6 @@
 #include "appearance/bmpform.h"
 #include "appearance/tuboform.h"
+#include "newplant/firstform.h"
 #include "core/colour.h"
 #include "core/ending.h"
 #include "core/mainform.h"
@@ -170,6 +171,27 @@ class TestAppearance : public QObject
             QVERIFY(pot.pixelColor(pot.width() / 2, pot.height() / 2) != QColor(255, 132, 255));
         });
         main.mtubo_Click();
+    }
+
+    // The same pots as in the setup window, whole at any scale, only on pink.
+    void thePotsAreTheSetupWindowsOnPink()
+    {
+        MainForm main(sound);
+        TuboForm pots(main);
+        FirstForm setup;
+        for (const char* name : {"Image3", "Image4", "Image5"}) {
+            auto* pot = pots.findChild<QWidget*>(QLatin1String(name));
+            auto* plain = setup.findChild<QWidget*>(QLatin1String(name));
+            QCOMPARE(pot->size(), plain->size());
+            QImage shown(pot->size() * 2, QImage::Format_ARGB32_Premultiplied);
+            shown.setDevicePixelRatio(2);
+            pot->render(&shown, {}, {}, QWidget::DrawChildren);
+            QImage expected(shown.size(), QImage::Format_ARGB32_Premultiplied);
+            expected.setDevicePixelRatio(2);
+            expected.fill(QColor(255, 132, 255));
+            plain->render(&expected, {}, {}, QWidget::DrawChildren);
+            QVERIFY2(shown == expected, name);
+        }
     }
 
     void okMovesThePlantIntoTheChosenPot_data()
@@ -347,6 +369,21 @@ class TestAppearance : public QObject
         QVERIFY(storedBeforeClosing);
         QCOMPARE(morvick.bmpdir, path);
         QCOMPARE(main.Picture1->grab().toImage().pixelColor(2, 2), QColor(Qt::red));
+    }
+
+    void aRelativePathIsStoredWhole()
+    {
+        MainForm main(sound);
+        writeFile(files, QStringLiteral("rel.bmp"), redPicture("BMP"));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(files.path());
+        whenShown<BmpForm>([](BmpForm& form) {
+            form.Text1->setText(QStringLiteral("rel.bmp"));
+            form.Command3->click();
+        });
+        main.mbmp_Click();
+        QDir::setCurrent(before);
+        QCOMPARE(QSettings().value("setting/bmpdir").toString(), files.filePath("rel.bmp"));
     }
 
     void okWithAPathThatGivesNoPictureForgetsIt_data()

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -266,6 +267,74 @@ class TestHelp : public QObject
         QCOMPARE(hiddenByEnter, 2);
         QCOMPARE(shown, QList<QPointer<AboutForm>>(3, main.aboutform));
         QCOMPARE(texts, QStringList(3, QStringLiteral("MORVICKVer. 1.41")));
+    }
+
+    void theViewerOpensBesideTheGameOnTheScreenAndClosesFromTheKeyboard_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Esc") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+    }
+    void theViewerOpensBesideTheGameOnTheScreenAndClosesFromTheKeyboard()
+    {
+        QFETCH(QKeySequence, keys);
+        putHelpFileAs(helpName);
+        MainForm main(sound);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const QRect area = main.screen()->availableGeometry();
+        main.move(area.right() - 300, area.top() + 40);
+        QTRY_COMPARE(main.frameGeometry().left(), area.right() - 300);
+        main.mhepl1->trigger();
+        HelpWindow* viewer = viewerOf(main);
+        QVERIFY(viewer && QTest::qWaitForWindowExposed(viewer));
+        QVERIFY(area.contains(viewer->frameGeometry()));
+        QVERIFY(!viewer->frameGeometry().intersects(main.frameGeometry()));
+        viewer->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keySequence(viewer, keys);
+        QVERIFY(!viewer->isVisible());
+    }
+
+    void textsKeepTheirColoursOnADarkDesktop()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            dark.setColor(group, QPalette::Window, QColor(30, 30, 30));
+            dark.setColor(group, QPalette::WindowText, QColor(230, 230, 230));
+            dark.setColor(group, QPalette::Base, QColor(20, 20, 20));
+            dark.setColor(group, QPalette::Text, QColor(240, 240, 240));
+        }
+        QApplication::setPalette(dark);
+        AboutForm about;
+        const QPalette version = about.Label3->palette();
+        QCOMPARE(version.color(QPalette::WindowText), QColor(Qt::black));
+
+        putHelpFileAs(helpName);
+        MainForm main(sound);
+        main.mhepl1->trigger();
+        const QPalette page = viewerOf(main)->page->palette();
+        QApplication::setPalette(before);
+        // The list bullets are drawn in the page's text colour, on its paper.
+        QVERIFY(page.color(QPalette::Base).lightness() > 200);
+        QVERIFY(page.color(QPalette::Text).lightness() < 100);
+    }
+
+    void theHelpSaysWhatAMalePlantsAccessoryWindowShows()
+    {
+        QTemporaryDir collection;
+        QHelpEngineCore engine(collection.filePath(QStringLiteral("check.qhc")));
+        engine.setReadOnly(false);
+        QVERIFY(engine.setupData());
+        QVERIFY(engine.registerDocumentation(builtHelpFile()));
+        const QString space = QHelpEngineCore::namespaceName(builtHelpFile());
+        const QString page = QString::fromUtf8(engine.fileData(QUrl(
+            QStringLiteral("qthelp://%1/doc/accessories.html").arg(space))));
+        // The window's list names the pictures of both sexes, not the female ones alone.
+        const QString list = page.section(QStringLiteral("<ul>"), 1).section(QStringLiteral("</ul>"), 0, 0);
+        QVERIFY2(list.contains(QStringLiteral("紋章のバッジ")) && list.contains(QStringLiteral("金の鎖")),
+                 qPrintable(list));
     }
 };
 

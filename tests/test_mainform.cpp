@@ -1,23 +1,43 @@
+#include "appearance/bmpform.h"
+#include "appearance/tuboform.h"
+#include "care/acceform.h"
+#include "care/wordform.h"
 #include "core/clock.h"
 #include "core/ending.h"
 #include "core/mainform.h"
 #include "core/overform.h"
 #include "core/random.h"
 #include "fakesound.h"
+#include "help/aboutform.h"
+#include "newplant/firstform.h"
 #include "testenv.h"
 #include "modalwindow.h"
 #include "storedsettings.h"
 #include "view/plantscene.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
 #include <QPushButton>
 #include <QSettings>
 #include <QToolButton>
 
 namespace {
 
+
+/* clicks a button or triggers a menu item of the main window by its name */
+void press(MainForm& form, const QString& name)
+{
+    if (auto* button = form.findChild<QPushButton*>(name))
+        button->click();
+    else
+        form.findChild<QAction*>(name)->trigger();
+}
 
 QString pictureOf(const QWidget* scene, const char* name)
 {
@@ -347,6 +367,141 @@ private slots:
         QCOMPARE(int(morvick.swater), -31);
         QCOMPARE(form.agebox->text(), QStringLiteral("10"));
         QCOMPARE(storedKeys(), (QStringList{"days", "lastday", "smode", "swater"}));
+    }
+
+    void textFromTheUserIsNeverMarkup()
+    {
+        const QString name = QStringLiteral("<b>&lt;3</b>");
+        storeTexts({{"smode", "1"}, {"lastday", "46350"}, {"sname", name}, {"swater", "10"}});
+        MainForm form(sound);
+        form.Form_Load();
+        QCOMPARE(form.namebox->text(), name);
+        QVERIFY(form.smsgbox->text().startsWith(name));
+        FirstForm first;
+        WordForm words(form);
+        AcceForm accessories(form);
+        TuboForm pots(form);
+        BmpForm picture(form);
+        OverForm rotted(OverForm::Cause::Rotted);
+        AboutForm about;
+        for (const QWidget* window : std::initializer_list<const QWidget*>{
+                 &form, &first, &words, &accessories, &pots, &picture, &rotted, &about})
+            for (const QLabel* label : window->findChildren<QLabel*>())
+                QVERIFY2(label->textFormat() == Qt::PlainText,
+                         qPrintable(window->objectName() + '/' + label->objectName()));
+    }
+
+    // Enter presses the focused button; elsewhere the window's default button, if any.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("setup, OK") << "mnew" << "okbutton" << true;
+        QTest::newRow("setup, CANCEL") << "mnew" << "Command1" << true;
+        QTest::newRow("setup, name box: no default") << "mnew" << "namebox" << false;
+        QTest::newRow("talk, OK") << "siikubutton2" << "Command1" << true;
+        QTest::newRow("talk, a sentence: no default") << "siikubutton2" << "sword(1)" << false;
+        QTest::newRow("accessories, OK") << "siikubutton3" << "Command1" << true;
+        QTest::newRow("pot, OK") << "mtubo" << "okbutton" << true;
+        QTest::newRow("picture, CANCEL") << "mbmp" << "Command2" << true;
+        QTest::newRow("picture, path: no default") << "mbmp" << "Text1" << false;
+        QTest::newRow("About, OK is the default") << "mabout" << "Command1" << true;
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, opener);
+        QFETCH(QString, focus);
+        QFETCH(bool, closes);
+        MainForm form(sound);
+        form.show();
+        bool closed = false;
+        whenShown<QDialog>([&](QDialog& dialog) {
+            if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("namebox")))
+                name->setText(QStringLiteral("a"));
+            auto* target = dialog.findChild<QWidget*>(focus);
+            QVERIFY(target);
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_Return);
+            closed = !dialog.isVisible();
+        });
+        press(form, opener);
+        QCOMPARE(closed, closes);
+    }
+
+    void escDoesNothingWhereNoButtonStandsForIt_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::newRow("talk") << "siikubutton2";
+        QTest::newRow("accessories") << "siikubutton3";
+        QTest::newRow("About") << "mabout";
+    }
+    void escDoesNothingWhereNoButtonStandsForIt()
+    {
+        QFETCH(QString, opener);
+        MainForm form(sound);
+        form.show();
+        bool open = false;
+        whenShown<QDialog>([&](QDialog& dialog) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            open = dialog.isVisible();
+        });
+        press(form, opener);
+        QVERIFY(open);
+    }
+
+    // Near the screen's corner, a window placed beside the main window still shows whole.
+    void windowsOpenOnTheScreen_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::newRow("talk") << "siikubutton2";
+        QTest::newRow("accessories") << "siikubutton3";
+        QTest::newRow("pot") << "mtubo";
+        QTest::newRow("colour") << "mcolor";
+        QTest::newRow("rotted") << "siikubutton1";
+    }
+    void windowsOpenOnTheScreen()
+    {
+        QFETCH(QString, opener);
+        morvick.swater = 23;
+        MainForm form(sound);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QRect area = form.screen()->availableGeometry();
+        form.move(area.bottomRight() - QPoint(form.frameGeometry().width(), form.frameGeometry().height()) + QPoint(1, 1));
+        QTRY_COMPARE(form.frameGeometry().bottomRight(), area.bottomRight());
+        QRect shown;
+        whenShown<QDialog>([&](QDialog& dialog) { shown = dialog.frameGeometry(); });
+        press(form, opener);
+        QVERIFY2(area.contains(shown), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())));
+    }
+
+    void aFailedSaveIsToldOnceAndThePlayGoesOn()
+    {
+        MainForm form(sound);
+        form.show();
+        const QString file = QSettings().fileName();
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file)); // nothing can be written there now
+        QStringList told;
+        for (int round = 0; round < 2; ++round) {
+            whenShown<TuboForm>([&told](TuboForm& pots) {
+                QTimer::singleShot(0, [&told] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                        told.append(box->text());
+                        box->accept();
+                    }
+                });
+                pots.sshape2[1]->click();
+                pots.okbutton->click();
+            });
+            form.mtubo->trigger();
+        }
+        QDir(file).removeRecursively();
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().contains(file));
+        QCOMPARE(int(morvick.sshape2), 2);
+        QCOMPARE(form.Picture1->sshape2->picture().name, QStringLiteral("tubo2"));
     }
 };
 

@@ -208,41 +208,29 @@ private slots:
         QCOMPARE(main.Picture1->sshape1->picture().name, QStringLiteral("morvick2"));
     }
 
-    void cancellingANewPlantKeepsTheOldOneStored()
+    void aNewPlantReplacesTheStoredOneOnlyOnOk()
     {
+        storeTexts({{"sname", "old"}, {"smode", "1"}, {"days", "40"}, {"lastday", "46362"},
+                    {"sshape2", "3"}, {"seiword", "2"}, {"ai", "7"}, {"sacce1", "1"},
+                    {"bmpdir", "/gone.png"}});
         MainForm main(sound);
-        morvick.sname = QStringLiteral("old");
-        morvick.smode = 1;
-        morvick.days = 40;
-        morvick.lastday = 46360;
-        morvick.sshape1 = 2;
-        morvick.sshape2 = 3;
-        morvick.sei = 1;
-        morvick.seiword = 2;
-        morvick.swater = 5;
-        morvick.sacce = {0, 1, 0, 0, 0};
+        main.Form_Load();
+        QStringList kept = storedKeys();
+        kept.removeOne(QStringLiteral("bmpdir"));
+
+        // CANCEL keeps the stored plant and what was typed.
         whenShown<FirstForm>([](FirstForm& form) {
             form.namebox->setText(QStringLiteral("typed"));
             form.Option1->click();
-            form.Command1->click();
+            QTest::keyClick(&form, Qt::Key_Escape);
         });
         main.mnew_Click();
-        QCOMPARE(storedKeys(), nineKeys);
+        QCOMPARE(storedKeys(), kept);
         QCOMPARE(storedText("sname"), QStringLiteral("old"));
-        QCOMPARE(storedText("smode"), QStringLiteral("1"));
-        QCOMPARE(storedText("sshape2"), QStringLiteral("3"));
-        QCOMPARE(storedText("seiword"), QStringLiteral("2"));
+        QCOMPARE(storedText("sacce1"), QStringLiteral("1"));
         QCOMPARE(int(morvick.sacce[1]), 0);
 
-        // The next start finds the same plant.
-        PlantState reloaded;
-        Store store;
-        setsettin(reloaded, store);
-        QCOMPARE(reloaded.sname, QStringLiteral("old"));
-        QCOMPARE(int(reloaded.smode), 1);
-        QCOMPARE(int(reloaded.days), 40);
-
-        // The window comes back with what was typed and chosen.
+        // The close box keeps the stored plant too, but not what was typed.
         whenShown<FirstForm>([](FirstForm& form) {
             QCOMPARE(form.namebox->text(), QStringLiteral("typed"));
             QVERIFY(form.Option1->isChecked());
@@ -250,6 +238,26 @@ private slots:
         });
         main.mnew_Click();
         QCOMPARE(storedText("sname"), QStringLiteral("old"));
+
+        // OK puts the new plant in the old one's place, in one write.
+        whenShown<FirstForm>([](FirstForm& form) {
+            QVERIFY(form.namebox->text().isEmpty());
+            QVERIFY(!form.okbutton->isEnabled());
+            form.namebox->setText(QStringLiteral("new"));
+            form.okbutton->click();
+        });
+        main.mnew_Click();
+        QCOMPARE(storedKeys(), nineKeys);
+        QCOMPARE(storedText("sname"), QStringLiteral("new"));
+        QCOMPARE(storedText("sshape2"), QStringLiteral("1"));
+    }
+
+    void aNameMayBeLongerThanALineEditsUsualLimit()
+    {
+        FirstForm form;
+        const QString name(40000, QLatin1Char('a'));
+        form.namebox->setText(name);
+        QCOMPARE(form.choice().name, name);
     }
 
     void aNewFemalePlantAfterAMaleOneWearsHerOwnPictures()

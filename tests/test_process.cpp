@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <memory>
 
 namespace {
@@ -13,13 +14,13 @@ constexpr int todayNumber = 46362;
 
 
 
-void storePlant(int swater, int lastday)
+void storePlant(int swater, int lastday, const QString& name = QStringLiteral("ザボン"))
 {
     QSettings settings;
     settings.clear();
     settings.beginGroup(QStringLiteral("setting"));
     const QList<std::pair<const char*, QString>> plant{
-        {"sname", QStringLiteral("ザボン")}, {"sshape1", "1"}, {"sshape2", "1"}, {"days", "5"},
+        {"sname", name}, {"sshape1", "1"}, {"sshape2", "1"}, {"days", "5"},
         {"lastday", QString::number(lastday)}, {"swater", QString::number(swater)},
         {"smode", "1"}, {"sei", "2"}, {"seiword", "1"}};
     for (const auto& [key, value] : plant)
@@ -33,8 +34,10 @@ void storePlant(int swater, int lastday)
 class Run
 {
 public:
-    explicit Run(const QString& program, QStringList args = {})
+    explicit Run(const QString& program, QStringList args = {},
+                 const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {
+        process.setProcessEnvironment(environment);
         process.setProgram(program);
         process.setArguments(args);
         process.setProcessChannelMode(QProcess::SeparateChannels);
@@ -71,6 +74,7 @@ public:
     int exitCode() const { return process.exitCode(); }
     bool running() const { return process.state() == QProcess::Running; }
     void signal(int number) { ::kill(static_cast<pid_t>(process.processId()), number); }
+    QString errors() { return QString::fromUtf8(process.readAllStandardError()); }
     QString output()
     {
         seen.append(QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n')));
@@ -81,7 +85,27 @@ public:
     QStringList seen;
 };
 
-QString lockFile() { return qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/morvick.lock"); }
+QString configFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/morvick"); }
+QString lockFile() { return configFolder() + QStringLiteral("/morvick.lock"); }
+
+// The test's environment with other folders for some variables.
+QProcessEnvironment environmentWith(const QList<std::pair<QString, QString>>& changes)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : changes)
+        environment.insert(name, value);
+    return environment;
+}
+
+/* a fresh private runtime folder */
+QString newRuntimeFolder(const QTemporaryDir& base, const QString& name)
+{
+    const QString folder = base.filePath(name);
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner);
+    return folder;
+}
 
 const QStringList tenKeys{"ai", "bcolor", "days", "lastday", "sacce1", "sacce2", "sacce3",
                           "sacce4", "seiword", "swater"};
@@ -127,21 +151,130 @@ private slots:
         QCOMPARE(storedText("lastday"), QString::number(todayNumber));
     }
 
-    void sighupAndSigintSaveToo_data()
+    // A signal does what the window on screen offers as its way out.
+    void aSignalLeavesWhatTheWindowOnScreenWouldLeave_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGHUP") << int(SIGHUP);
-        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::addColumn<bool>("plantStored");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("keysAfter");
+        const QStringList nothing;
+        const QStringList menuSetup{"--trigger", "mainform:mnew"};
+        QStringList everything = tenKeys + nineKeys;
+        everything.removeDuplicates();
+        everything.sort();
+        QTest::newRow("SIGHUP, first setup: END") << int(SIGHUP) << false << nothing << "firstform" << nothing;
+        QTest::newRow("SIGINT, first setup: END") << int(SIGINT) << false << nothing << "firstform" << nothing;
+        QTest::newRow("SIGTERM, setup from the menu: the old plant stays")
+            << int(SIGTERM) << true << menuSetup << "firstform" << everything;
+        QTest::newRow("SIGKILL, setup from the menu: the old plant stays")
+            << int(SIGKILL) << true << menuSetup << "firstform" << nineKeys;
     }
-    void sighupAndSigintSaveToo()
+    void aSignalLeavesWhatTheWindowOnScreenWouldLeave()
     {
         QFETCH(int, signal);
-        Run game(QStringLiteral(MORVICK_HARNESS), {"--today", today});
-        QVERIFY(!game.waitForLine(QStringLiteral("shown firstform")).isEmpty());
+        QFETCH(bool, plantStored);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, window);
+        QFETCH(QStringList, keysAfter);
+        if (plantStored)
+            storePlant(9, todayNumber, QStringLiteral("old"));
+        Run game(QStringLiteral(MORVICK_HARNESS), QStringList{"--today", today} + steps);
+        QVERIFY(!game.waitForLine(QStringLiteral("shown ") + window).isEmpty());
         game.signal(signal);
         QVERIFY(game.finishes());
-        QCOMPARE(game.exitCode(), 0);
-        QCOMPARE(storedKeys(), tenKeys);
+        QCOMPARE(storedKeys(), keysAfter);
+        if (plantStored) {
+            QCOMPARE(storedText("sname"), QStringLiteral("old"));
+            QCOMPARE(storedText("smode"), QStringLiteral("1"));
+        }
+    }
+
+    void aNameThatLooksLikeMarkupIsOnlyText()
+    {
+        // Read as markup, the name would make every drawing of it open the FIFO and wait.
+        QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        storePlant(9, todayNumber, QStringLiteral("<img src=\"%1\">").arg(fifo));
+        Run game(QStringLiteral(MORVICK_HARNESS), {"--today", today});
+        QVERIFY(!game.waitForLine(QStringLiteral("shown mainform")).isEmpty());
+        QTest::qWait(300);
+        game.signal(SIGTERM);
+        QVERIFY(game.finishes(5000));
+        QCOMPARE(storedText("ai"), QStringLiteral("0"));
+    }
+
+    void gamesOfOneUserInTwoSessionsShareOneLock()
+    {
+        storePlant(9, todayNumber);
+        QTemporaryDir runtimes;
+        Run first(QStringLiteral(MORVICK_HARNESS), {"--today", today},
+                  environmentWith({{"XDG_RUNTIME_DIR", newRuntimeFolder(runtimes, "a")}}));
+        QVERIFY(!first.waitForLine(QStringLiteral("shown mainform")).isEmpty());
+        Run second(QStringLiteral(MORVICK_HARNESS), {"--today", today},
+                   environmentWith({{"XDG_RUNTIME_DIR", newRuntimeFolder(runtimes, "b")}}));
+        QVERIFY(second.finishes());
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(!second.output().contains(QStringLiteral("shown")));
+        QVERIFY(first.running());
+    }
+
+    // A folder that cannot hold the lock is no running game.
+    void aLockThatCannotBeMadeIsNoReasonNotToStart_data()
+    {
+        QTest::addColumn<bool>("runtimeBlockedToo");
+        QTest::newRow("beside the store") << false;
+        QTest::newRow("beside the store and in the runtime folder") << true;
+    }
+    void aLockThatCannotBeMadeIsNoReasonNotToStart()
+    {
+        QFETCH(bool, runtimeBlockedToo);
+        storePlant(9, todayNumber);
+        QTemporaryDir runtimes;
+        const QString runtime = newRuntimeFolder(runtimes, "r");
+        QFile::remove(lockFile());
+        QVERIFY(QDir().mkpath(lockFile())); // a folder where the lock file would go
+        if (runtimeBlockedToo)
+            QVERIFY(QDir().mkpath(runtime + QStringLiteral("/morvick.lock")));
+        Run game(QStringLiteral(MORVICK_HARNESS), {"--today", today},
+                 environmentWith({{"XDG_RUNTIME_DIR", runtime}}));
+        QVERIFY(!game.waitForLine(QStringLiteral("shown mainform")).isEmpty());
+        QCOMPARE(game.errors().contains(QStringLiteral("lock")), runtimeBlockedToo);
+        game.signal(SIGTERM);
+        QVERIFY(game.finishes());
+        QDir(lockFile()).removeRecursively();
+    }
+
+    void theHelpViewerLeavesNoFileBehind()
+    {
+        storePlant(9, todayNumber);
+        QTemporaryDir temporary;
+        Run game(QStringLiteral(MORVICK_HARNESS),
+                 {"--today", today, "--trigger", "mainform:mhepl1"},
+                 environmentWith({{"TMPDIR", temporary.path()}}));
+        QVERIFY(!game.waitForLine(QStringLiteral("shown helpwindow")).isEmpty());
+        QVERIFY(!QDir(temporary.path()).isEmpty()); // the viewer works in it
+        game.signal(SIGTERM);
+        QVERIFY(game.finishes());
+        QVERIFY(QDir(temporary.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    }
+
+    void aSaveThatFailsOnTheWayOutIsReported()
+    {
+        storePlant(9, todayNumber);
+        Run game(QStringLiteral(MORVICK_HARNESS), {"--today", today});
+        QVERIFY(!game.waitForLine(QStringLiteral("shown mainform")).isEmpty());
+        // The settings file replaced by a folder: nothing can be written there now.
+        const QString file = configFolder() + QStringLiteral("/morvick.conf");
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QDir().mkpath(file));
+        game.signal(SIGTERM);
+        QVERIFY(game.finishes());
+        QCOMPARE(game.exitCode(), 1);
+        QVERIFY2(game.errors().contains(file), "the message names the file");
+        QDir(file).removeRecursively();
     }
 
     void aLockLeftByAKilledGameDoesNotBlock()

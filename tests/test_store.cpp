@@ -216,7 +216,7 @@ private slots:
         state.sname = name;
         {
             Store store;
-            savePlant(state, store);
+            savePlant(state, store, false);
             store.write(QStringLiteral("bmpdir"), name);
             store.sync();
         }
@@ -240,7 +240,7 @@ private slots:
         state.sei = 2;
         state.seiword = 1;
         Store store;
-        savePlant(state, store);
+        savePlant(state, store, false);
         QFile file(confPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("sshape2=3")); // on disk before savePlant returns

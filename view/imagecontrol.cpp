@@ -43,18 +43,27 @@ void ImageControl::setStretch(bool on)
     update();
 }
 
+void ImageControl::setBackground(const QColor& colour)
+{
+    background = colour;
+    update();
+}
+
 void ImageControl::paintEvent(QPaintEvent*)
 {
+    QPainter painter(this);
+    if (background.isValid())
+        painter.fillRect(rect(), background);
     if (shown.icon.isNull())
         return;
-    QPainter painter(this);
+    // The device's ratio, not the widget's: a grab into a high-DPI pixmap gets the @2x picture.
+    const QPixmap pixmap = shown.icon.pixmap(shown.size, painter.device()->devicePixelRatioF());
     if (stretch) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QPixmap pixmap = shown.icon.pixmap(shown.size, devicePixelRatioF());
         painter.drawPixmap(rect(), pixmap);
         return;
     }
-    painter.drawPixmap(QPoint(0, 0), shown.icon.pixmap(shown.size, devicePixelRatioF()));
+    painter.drawPixmap(QPoint(0, 0), pixmap);
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event)

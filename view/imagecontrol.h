@@ -30,6 +30,8 @@ public:
     void setPicture(const Picture& picture);
     const Picture& picture() const { return shown; }
     void setStretch(bool on);
+    /* an opaque picture: the colour fills the whole rectangle behind it */
+    void setBackground(const QColor& colour);
 
 signals:
     void clicked();
@@ -44,5 +46,6 @@ protected:
 private:
     Picture shown;
     bool stretch = false;
+    QColor background;
     bool pressed = false;
 };
