@@ -295,6 +295,7 @@ private slots:
         storePlant(9, todayNumber);
         Run a(QStringLiteral(MORVICK_HARNESS), {"--today", today});
         Run b(QStringLiteral(MORVICK_HARNESS), {"--today", today});
+        QVERIFY(a.process.waitForStarted() && b.process.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(!a.running() || !b.running(), 20000);
         QTest::qWait(500);
         QCOMPARE(int(a.running()) + int(b.running()), 1);
