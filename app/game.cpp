@@ -1,13 +1,10 @@
 #include "game.h"
 
-#include "core/controls.h"
-#include "core/ending.h"
-#include "core/mainform.h"
-#include "core/random.h"
-#include "instancelock.h"
-#include "quitsignals.h"
-
-#include "core/fonts.h"
+#include "platform/instancelock.h"
+#include "platform/quitsignals.h"
+#include "rules/draw.h"
+#include "ui/controls.h"
+#include "ui/mainform.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -33,12 +30,15 @@ void speakJapanese(QApplication& app)
 }
 } // namespace
 
-int runGame(QApplication& app, SoundPlayer& sounds)
+int runGame(QApplication& app, Seams seams, SoundPlayer& sounds)
 {
     InstanceLock lock;
     switch (lock.acquire()) {
     case InstanceLock::Result::Acquired:
-        atProgramEnd([&lock] { lock.release(); });
+        seams.endProgram = [&lock, end = seams.endProgram](int status) {
+            lock.release();
+            end(status);
+        };
         break;
     case InstanceLock::Result::HeldByAnother:
         return 0;
@@ -51,9 +51,8 @@ int runGame(QApplication& app, SoundPlayer& sounds)
     }
     speakJapanese(app);
 
-    seedRandom();
-    MainForm mainform(sounds);
-    // A kill, a hang-up or the end of the session saves the plant like closing the window.
+    MainForm mainform(seams, sounds);
+    // A kill, a hang-up or the end of the session leaves what the window on screen would.
     QuitSignals signals_;
     QObject::connect(&signals_, &QuitSignals::received, &mainform, &MainForm::quitRequested);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainform,
@@ -62,8 +61,6 @@ int runGame(QApplication& app, SoundPlayer& sounds)
     mainform.Form_Load();
     centreOnScreen(mainform);
     mainform.show();
-    app.exec();
-    // The event loop only ends through a quit path, which never returns here.
-    endProgram();
-    return 0;
+    // Every way out ends the process; the loop does not return.
+    return app.exec();
 }

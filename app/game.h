@@ -2,10 +2,12 @@
 
 class QApplication;
 class SoundPlayer;
+struct Seams;
 
 // Sets the names the settings store is found by.
 void nameApplication();
 
 // The whole run of the game after QApplication exists: the single-instance
-// test, seeding, start-up, the event loop. Returns the exit code.
-int runGame(QApplication& app, SoundPlayer& sounds);
+// test, start-up, the event loop. Returns the exit code when it does not end
+// the process itself.
+int runGame(QApplication& app, Seams seams, SoundPlayer& sounds);

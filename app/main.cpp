@@ -1,5 +1,7 @@
-#include "care/qtsoundplayer.h"
 #include "game.h"
+#include "platform/gamefiles.h"
+#include "platform/qtsoundplayer.h"
+#include "rules/draw.h"
 
 #include <QApplication>
 
@@ -7,6 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     nameApplication();
-    QtSoundPlayer sounds;
-    return runGame(app, sounds);
+    const Seams seams = Seams::real(gameFilesFolder(QCoreApplication::applicationDirPath()));
+    QtSoundPlayer sounds(seams.programFolder, [] { QApplication::beep(); });
+    return runGame(app, seams, sounds);
 }

@@ -1,23 +1,34 @@
 #pragma once
 
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
-#include <QTemporaryDir>
-#include <QtTest>
+// What every test program shares: its own settings and runtime folders, the
+// stored keys read back as the next start would, a stand-in for the outside
+// world (clock, draws, end of the program, sounds), and a way to act on a
+// modal window once it is up.
 
-// Every test process gets its own settings and runtime folders, never the
-// user's, set before Qt first looks them up.
+#include "platform/sound.h"
+#include "rules/draw.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+#include <functional>
+#include <utility>
+
+// Set before Qt first looks the folders up, so a test never sees the user's.
 template <typename App, typename Test> int runIsolatedTest(int argc, char** argv)
 {
     QTemporaryDir home;
-    const QString config = home.path() + QStringLiteral("/config");
-    const QString runtime = home.path() + QStringLiteral("/runtime");
-    QDir().mkpath(config);
+    const QString runtime = home.filePath(QStringLiteral("runtime"));
+    QDir().mkpath(home.filePath(QStringLiteral("config")));
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                        QFileDevice::ExeOwner);
-    qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     App app(argc, argv);
@@ -29,6 +40,89 @@ template <typename App, typename Test> int runIsolatedTest(int argc, char** argv
 
 #define MORVICK_TEST_MAIN(TestClass)                                                               \
     int main(int argc, char** argv) { return runIsolatedTest<QGuiApplication, TestClass>(argc, argv); }
-
 #define MORVICK_WIDGET_TEST_MAIN(TestClass)                                                        \
     int main(int argc, char** argv) { return runIsolatedTest<QApplication, TestClass>(argc, argv); }
+
+// The built game's folder, with its sounds and help file.
+inline const QString builtGameFolder = QStringLiteral(MORVICK_BIN_DIR);
+
+/* replaces everything stored with these values */
+inline void storeTexts(const QList<std::pair<QString, QString>>& values)
+{
+    QSettings settings;
+    settings.clear();
+    for (const auto& [key, value] : values)
+        settings.setValue(QStringLiteral("setting/") + key, value);
+    settings.sync();
+}
+
+inline QStringList storedKeys()
+{
+    QSettings settings;
+    settings.sync(); // what another process wrote meanwhile
+    settings.beginGroup(QStringLiteral("setting"));
+    QStringList keys = settings.childKeys();
+    keys.sort();
+    return keys;
+}
+
+inline QString storedText(const QString& key)
+{
+    QSettings settings;
+    settings.sync();
+    return settings.value(QStringLiteral("setting/") + key).toString();
+}
+
+// The outside world as a test sets it: 6 December 2026 (day 46362), noon,
+// draws from a queue (0.0 when it runs dry), and ends that are only counted.
+struct World {
+    std::deque<double> draws;
+    int drawsTaken = 0;
+    QList<int> ends;
+    QDate today{2026, 12, 6};
+    int hour = 12;
+    QString folder = builtGameFolder;
+
+    Seams seams()
+    {
+        return {[this] { return today; }, [this] { return hour; },
+                [this] {
+                    ++drawsTaken;
+                    if (draws.empty())
+                        return 0.0;
+                    const double u = draws.front();
+                    draws.pop_front();
+                    return u;
+                },
+                [this](int status) { ends.append(status); }, folder};
+    }
+};
+constexpr double todayNumber = 46362;
+
+/* the u that makes drawFrom(n) give result */
+constexpr double drawFor(int result, int n)
+{
+    return (result - 0.5) / n;
+}
+
+class FakeSound : public SoundPlayer
+{
+public:
+    void play(Sound sound) override { played.append(sound); }
+    QList<Sound> played;
+};
+
+// Acts on the modal window once it runs its own event loop. A failed check
+// leaves the window open, so it is closed here and the test can go on.
+template <typename Window> void whenShown(std::function<void(Window&)> action)
+{
+    QTimer::singleShot(0, [action] {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        auto* window = qobject_cast<Window*>(modal.data());
+        if (window)
+            action(*window);
+        if (modal && modal->isVisible())
+            modal->close();
+        QVERIFY2(window, "the expected window did not open");
+    });
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <functional>
+
+// The game's one random generator: each draw gives u in [0, 1).
+using Draw = std::function<double()>;
+
+/* floor(u * n) + 1: 1 <= result <= n, all equally likely */
+int drawFrom(const Draw& draw, int n);
+
+// What the game takes from outside itself. The real defaults are the clock, a
+// generator seeded from the clock and the end of the process; tests and the
+// harness put their own in.
+struct Seams {
+    std::function<QDate()> today;
+    /* 0 <= hour() <= 23 */
+    std::function<int()> hour;
+    Draw draw;
+    /* ends the process at once with this status; nothing after it runs */
+    std::function<void(int status)> endProgram;
+    /* where the game's sounds and help file lie */
+    QString programFolder;
+
+    static Seams real(const QString& programFolder);
+};

@@ -1,0 +1,74 @@
+#include "scene.h"
+
+int growthStage(int days)
+{
+    if (days > 120)
+        return 3;
+    if (days > 60)
+        return 2;
+    return 1;
+}
+
+std::optional<PlantShape> plantShape(int sshape1, int days)
+{
+    if (sshape1 != 1 && sshape1 != 2)
+        return std::nullopt;
+    const int stage = growthStage(days);
+    QString picture = QStringLiteral("morvick%1").arg(sshape1);
+    if (stage > 1)
+        picture += QString::number(stage);
+    const AccessoryPlaces places =
+        sshape1 == 1 ? AccessoryPlaces{150, 240, 360, 720, 900} : AccessoryPlaces{120, 360, 480, 840, 510};
+    return PlantShape{picture, places};
+}
+
+QString potPicture(int sshape2)
+{
+    if (sshape2 < 1 || sshape2 > 3)
+        return {};
+    return QStringLiteral("tubo%1").arg(sshape2);
+}
+
+WearablePictures wearablePictures(int sei)
+{
+    if (sei == 1)
+        return {QStringLiteral("hana2"), QStringLiteral("pale2"), QStringLiteral("flower2")};
+    return {QStringLiteral("hana1"), QStringLiteral("pale1"), QStringLiteral("flower1")};
+}
+
+AccessoryWindowPictures accessoryWindowPictures(int sei)
+{
+    if (sei == 1)
+        return {QStringLiteral("hana2"), QStringLiteral("pale2")};
+    return {QStringLiteral("flower2"), QStringLiteral("pale1")};
+}
+
+namespace {
+/* N of the one-in-N chance to bloom; 0: no draw at all */
+int bloomOdds(int ai)
+{
+    if (ai < 0)
+        return 0;
+    if (ai < 10)
+        return 20;
+    if (ai < 30)
+        return 10;
+    return 5;
+}
+} // namespace
+
+ScenePlan planScene(const PlantState& state, const Draw& draw)
+{
+    ScenePlan plan;
+    plan.shape = plantShape(state.sshape1, state.days);
+    plan.pot = potPicture(state.sshape2);
+    plan.worn = wornSlots(state);
+    plan.name = state.sname;
+    plan.age = QString::number(int(state.days));
+    plan.water = waterStatusAtStart(state.swater);
+    plan.backColour = colourFromLong(state.bcolor);
+    plan.wearables = wearablePictures(state.sei);
+    const int odds = bloomOdds(state.ai);
+    plan.blooms = odds > 0 && drawFrom(draw, odds) == 1;
+    return plan;
+}

@@ -1,0 +1,91 @@
+#include "bmpform.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+QStringList pictureFilters()
+{
+    return {QStringLiteral("BMP(*.bmp)"), QStringLiteral("GIF(*.gif)"),
+            QStringLiteral("JPEG(*.jpg)"), QStringLiteral("ICON(*.ico)")};
+}
+
+namespace {
+QPushButton* placeButton(QWidget* parent, const char* name, const QRect& rect,
+                         const QString& text)
+{
+    auto* button = placeControl<QPushButton>(parent, QLatin1String(name), rect, text);
+    // No default button: Enter in the path box must not browse or confirm.
+    button->setAutoDefault(false);
+    return button;
+}
+} // namespace
+
+BmpForm::BmpForm(QWidget* parent)
+    : GameDialog(parent, QStringLiteral("bmpform"), QSize(5010, 855))
+{
+    placeLabel(this, QStringLiteral("Label1"), twipRect(120, 120, 360, 180), QStringLiteral("画像"));
+    Text1 = placeControl<QLineEdit>(this, QStringLiteral("Text1"), twipRect(600, 120, 3375, 270));
+    auto* Command1 = placeButton(this, "Command1", twipRect(4080, 120, 855, 255),
+                                 QStringLiteral("参照"));
+    Command3 = placeButton(this, "Command3", twipRect(1440, 480, 1095, 255), QStringLiteral("OK"));
+    Command3->setEnabled(false);
+    auto* Command2 = placeButton(this, "Command2", twipRect(2640, 480, 1095, 255),
+                                 QStringLiteral("CANCEL"));
+    auto* Command4 = placeButton(this, "Command4", twipRect(3840, 480, 1095, 255),
+                                 QStringLiteral("RESET"));
+    Command4->setToolTip(QStringLiteral("背景を元に戻します"));
+    setCancelButton(Command2);
+
+    connect(Text1, &QLineEdit::textChanged, this, &BmpForm::Text1_Change);
+    connect(Command1, &QPushButton::clicked, this, &BmpForm::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &BmpForm::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &BmpForm::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &BmpForm::Command4_Click);
+}
+
+void BmpForm::setPath(const QString& path)
+{
+    Text1->setText(path);
+}
+
+QString BmpForm::path() const
+{
+    return Text1->text();
+}
+
+void BmpForm::Text1_Change()
+{
+    Command3->setEnabled(!Text1->text().isEmpty());
+}
+
+void BmpForm::Command1_Click()
+{
+    const QString chosen = QFileDialog::getOpenFileName(this, QString(), Text1->text(),
+                                                        pictureFilters().join(QStringLiteral(";;")),
+                                                        nullptr, QFileDialog::DontUseNativeDialog);
+    if (!chosen.isEmpty())
+        Text1->setText(chosen);
+}
+
+void BmpForm::Command2_Click()
+{
+    reject();
+}
+
+void BmpForm::Command3_Click()
+{
+    accept();
+}
+
+void BmpForm::Command4_Click()
+{
+    done(Reset);
+}
+
+void BmpForm::showEvent(QShowEvent* event)
+{
+    GameDialog::showEvent(event);
+    Text1->setFocus();
+}

@@ -1,0 +1,127 @@
+#include "firstform.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <limits>
+
+namespace {
+QGroupBox* placeFrame(QWidget* parent, const char* name, const QRect& rect, const QString& title)
+{
+    return placeControl<QGroupBox>(parent, QLatin1String(name), rect, title);
+}
+
+QRadioButton* placeOption(QWidget* parent, const QString& name, const QRect& rect,
+                          const QString& text = {})
+{
+    return placeControl<QRadioButton>(parent, name, rect, text);
+}
+
+QPushButton* placeButton(QWidget* parent, const char* name, int left, const QString& text)
+{
+    auto* button = placeControl<QPushButton>(parent, QLatin1String(name),
+                                             twipRect(left, 2400, 975, 255), text);
+    // No default button: Enter in the name box must not confirm a half-made choice.
+    button->setAutoDefault(false);
+    return button;
+}
+} // namespace
+
+FirstForm::FirstForm(QWidget* parent)
+    : GameDialog(parent, QStringLiteral("firstform"), QSize(5655, 2775))
+{
+    QGroupBox* frame1 = placeFrame(this, "Frame1", twipRect(120, 0, 1695, 615),
+                                   QStringLiteral("名前"));
+    namebox = placeControl<QLineEdit>(frame1, QStringLiteral("namebox"),
+                                      twipRect(120, 240, 1455, 270));
+    // A name may be as long as the user likes.
+    namebox->setMaxLength(std::numeric_limits<int>::max());
+
+    QGroupBox* frame2 = placeFrame(this, "Frame2", twipRect(120, 720, 2175, 1575),
+                                   QStringLiteral("モルビックの形"));
+    placeImage(frame2, QStringLiteral("Image1"), twipRect(120, 240, 945, 900),
+               QStringLiteral("morvick13"), Fit::Stretched);
+    placeImage(frame2, QStringLiteral("Image2"), twipRect(1080, 240, 945, 900),
+               QStringLiteral("morvick23"), Fit::Stretched);
+    for (int i = 0; i < 2; ++i)
+        sshape1[i] = placeOption(frame2, QStringLiteral("sshape1(%1)").arg(i),
+                                 twipRect(480 + 960 * i, 1200, 255, 255));
+    sshape1[0]->setChecked(true);
+
+    sshape2 = placePotPicker(this, twipRect(2400, 960, 3135, 1335));
+
+    QGroupBox* frame4 =
+        placeFrame(this, "Frame4", twipRect(2400, 0, 735, 855), QStringLiteral("性別"));
+    Option1 = placeOption(frame4, QStringLiteral("Option1"), twipRect(120, 240, 495, 255),
+                          QStringLiteral("男"));
+    placeOption(frame4, QStringLiteral("Option2"), twipRect(120, 480, 495, 255),
+                QStringLiteral("女"))
+        ->setChecked(true);
+
+    QGroupBox* frame5 = placeFrame(this, "Frame5", twipRect(3240, 0, 2295, 855),
+                                   QStringLiteral("モルビックへの話しかけかた"));
+    placeOption(frame5, QStringLiteral("Option4"), twipRect(120, 240, 855, 255),
+                QStringLiteral("男言葉"))
+        ->setChecked(true);
+    Option3 = placeOption(frame5, QStringLiteral("Option3"), twipRect(120, 480, 855, 255),
+                          QStringLiteral("女言葉"));
+
+    okbutton = placeButton(this, "okbutton", 3480, QStringLiteral("OK"));
+    okbutton->setEnabled(false);
+    cancelbutton = placeButton(this, "cancelbutton", 4560, QStringLiteral("END"));
+    Command1 = placeButton(this, "Command1", 4560, QStringLiteral("CANCEL"));
+    Command1->hide();
+    // Esc is CANCEL only while CANCEL is offered; on a first start it does nothing,
+    // so the name typed so far is never lost by a stray key.
+    setCancelButton(Command1);
+
+    setTabOrder(namebox, sshape1[0]);
+    connect(namebox, &QLineEdit::textChanged, this, &FirstForm::namebox_Change);
+    connect(okbutton, &QPushButton::clicked, this, &FirstForm::okbutton_Click);
+    connect(cancelbutton, &QPushButton::clicked, this, &FirstForm::cancelbutton_Click);
+    connect(Command1, &QPushButton::clicked, this, &FirstForm::Command1_Click);
+}
+
+void FirstForm::offerCancel()
+{
+    cancelbutton->hide();
+    Command1->show();
+}
+
+PlantChoice FirstForm::choice() const
+{
+    PlantChoice choice;
+    choice.name = namebox->text();
+    choice.shape = sshape1[1]->isChecked() ? 2 : 1;
+    choice.pot = sshape2[2]->isChecked() ? 3 : sshape2[1]->isChecked() ? 2 : 1;
+    choice.sei = Option1->isChecked() ? 1 : 2;
+    choice.seiword = Option3->isChecked() ? 2 : 1;
+    return choice;
+}
+
+void FirstForm::namebox_Change()
+{
+    okbutton->setEnabled(!namebox->text().isEmpty());
+}
+
+void FirstForm::okbutton_Click()
+{
+    accept();
+}
+
+void FirstForm::cancelbutton_Click()
+{
+    done(Ended);
+}
+
+void FirstForm::Command1_Click()
+{
+    done(Cancelled);
+}
+
+void FirstForm::showEvent(QShowEvent* event)
+{
+    GameDialog::showEvent(event);
+    namebox->setFocus();
+}

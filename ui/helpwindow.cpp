@@ -1,0 +1,239 @@
+#include "helpwindow.h"
+
+#include "controls.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QScreen>
+#include <QHelpContentItem>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexModel>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+HelpBrowser::HelpBrowser(const QHelpEngineCore& helpEngine, QWidget* parent)
+    : QTextBrowser(parent), engine(helpEngine)
+{
+    setObjectName(QStringLiteral("helppage"));
+    // The pages bring their own paper and ink; bullets and the margins around
+    // the page follow them instead of a dark desktop theme.
+    QPalette paper = palette();
+    paper.setColor(QPalette::Base, QColor(0xfb, 0xfa, 0xf4));
+    paper.setColor(QPalette::Text, QColor(0x33, 0x33, 0x33));
+    setPalette(paper);
+}
+
+QVariant HelpBrowser::loadResource(int, const QUrl& name)
+{
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    // Only the help file's own pages; nothing is read from disk or the network.
+    if (url.scheme() != QLatin1String("qthelp"))
+        return {};
+    return engine.fileData(url);
+}
+
+HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), file(helpFile)
+{
+    setObjectName(QStringLiteral("helpwindow"));
+    setWindowIcon(resourceIcon(QStringLiteral("icon")));
+    // The Japanese gothic keeps the rows of the contents and index from crowding.
+    setFont(gothicFont(10, false));
+    resize(720, 480);
+
+    engine = new QHelpEngine(collectionFile(), this);
+    // Qt 6 opens a collection read-only unless told otherwise, and then cannot register.
+    engine->setReadOnly(false);
+    engine->setupData();
+    engine->registerDocumentation(file);
+
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("helptabs"));
+    contentsTab = buildContentsTab();
+    indexTab = buildIndexTab();
+    tabs->addTab(contentsTab, QStringLiteral("目次"));
+    tabs->addTab(indexTab, QStringLiteral("キーワード"));
+
+    page = new HelpBrowser(*engine, this);
+    connect(page, &QTextBrowser::sourceChanged, this, &HelpWindow::followInContents);
+
+    panes = new QSplitter(this);
+    panes->addWidget(tabs);
+    panes->addWidget(page);
+    panes->setStretchFactor(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panes);
+
+    connect(engine->contentModel(), &QHelpContentModel::contentsCreated, this,
+            &HelpWindow::contentsReady);
+
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        new QShortcut(keys, this, this, &QWidget::close);
+}
+
+HelpWindow::~HelpWindow()
+{
+    // Closed before the collection's folder goes away with the members.
+    delete engine;
+}
+
+QString HelpWindow::collectionFile() const
+{
+    return collectionFolder.filePath(QStringLiteral("morvickhelp.qhc"));
+}
+
+QWidget* HelpWindow::buildContentsTab()
+{
+    QHelpContentWidget* contents = engine->contentWidget();
+    contents->setObjectName(QStringLiteral("contents"));
+    contents->setHeaderHidden(true);
+    connect(contents, &QHelpContentWidget::linkActivated, this,
+            [this](const QUrl& url) { page->setSource(url); });
+    // One click opens a topic, as in the index; a double click only adds folding.
+    connect(contents, &QAbstractItemView::clicked, this, [this](const QModelIndex& item) {
+        if (const QHelpContentItem* topic = engine->contentModel()->contentItemAt(item))
+            page->setSource(topic->url());
+    });
+    return contents;
+}
+
+QWidget* HelpWindow::buildIndexTab()
+{
+    auto* tab = new QWidget(this);
+    tab->setObjectName(QStringLiteral("indextab"));
+    indexFilter = new QLineEdit(tab);
+    indexFilter->setObjectName(QStringLiteral("indexfilter"));
+    indexFilter->setClearButtonEnabled(true);
+    QHelpIndexWidget* index = engine->indexWidget();
+    index->setObjectName(QStringLiteral("index"));
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(indexFilter);
+    layout->addWidget(index);
+
+    connect(indexFilter, &QLineEdit::textChanged, index,
+            [index](const QString& text) { index->filterIndices(text); });
+    connect(indexFilter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    connect(index, &QHelpIndexWidget::documentActivated, this,
+            [this](const QHelpLink& document) { page->setSource(document.url); });
+    connect(index, &QHelpIndexWidget::documentsActivated, this, &HelpWindow::showDocuments);
+    connect(index, &QAbstractItemView::clicked, index, &QHelpIndexWidget::activateCurrentItem);
+    // Up and down in the filter field walk the keyword list under it.
+    indexFilter->installEventFilter(this);
+    return tab;
+}
+
+void HelpWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The window may have been made narrower to fit beside the game; the
+    // contents keep a third of it, the page the rest.
+    if (!panesSized) {
+        panesSized = true;
+        panes->setSizes({width() * 3 / 10, width() * 7 / 10});
+    }
+}
+
+void HelpWindow::open(Start start)
+{
+    if (start == Start::Contents) {
+        tabs->setCurrentWidget(contentsTab);
+        showStartPage();
+    } else {
+        tabs->setCurrentWidget(indexTab);
+        indexFilter->clear();
+        engine->indexWidget()->filterIndices(QString());
+        if (page->source().isEmpty())
+            showStartPage();
+        indexFilter->setFocus();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::showStartPage()
+{
+    const QHelpContentModel* model = engine->contentModel();
+    QHelpContentItem* root =
+        model->isCreatingContents() ? nullptr : model->contentItemAt(model->index(0, 0));
+    if (!root) {
+        // The contents are still being read; contentsReady shows the page.
+        startPagePending = true;
+        return;
+    }
+    page->setSource(root->url());
+}
+
+void HelpWindow::contentsReady()
+{
+    const QHelpContentModel* model = engine->contentModel();
+    if (QHelpContentItem* root = model->contentItemAt(model->index(0, 0)))
+        setWindowTitle(root->title());
+    engine->contentWidget()->expandToDepth(0);
+    if (startPagePending) {
+        startPagePending = false;
+        showStartPage();
+    }
+    followInContents(page->source());
+}
+
+void HelpWindow::showDocuments(const QList<QHelpLink>& documents)
+{
+    if (!documents.isEmpty())
+        page->setSource(documents.first().url);
+}
+
+void HelpWindow::followInContents(const QUrl& url)
+{
+    QHelpContentWidget* contents = engine->contentWidget();
+    const QModelIndex item = contents->indexOf(url);
+    if (item.isValid())
+        contents->setCurrentIndex(item);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == indexFilter && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(engine->indexWidget(), event);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::placeBeside(const QWidget& game)
+{
+    const QScreen* screen = game.screen();
+    if (!screen)
+        return;
+    constexpr QSize preferred(720, 480);
+    // Narrower than this, the page beside the contents is too cramped to read.
+    constexpr int narrowest = 360;
+    const QRect area = screen->availableGeometry();
+    const QRect gameFrame = game.frameGeometry();
+    const QSize frame = gameFrame.size() - game.size();
+    const int roomRight = area.right() - gameFrame.right() - frame.width();
+    const int roomLeft = gameFrame.left() - area.left() - frame.width();
+    QSize size = preferred.boundedTo(area.size() - frame);
+    if (std::max(roomRight, roomLeft) >= narrowest)
+        size.setWidth(std::min(size.width(), std::max(roomRight, roomLeft)));
+    resize(size);
+    const bool right = roomRight >= size.width() || roomRight >= roomLeft;
+    const int outerWidth = size.width() + frame.width();
+    const QPoint topLeft(right ? gameFrame.right() + 1 : gameFrame.left() - outerWidth,
+                         gameFrame.top());
+    placeOnScreen(*this, topLeft, game);
+}

@@ -1,0 +1,468 @@
+#include "mainform.h"
+
+#include "aboutform.h"
+#include "acceform.h"
+#include "bmpform.h"
+#include "controls.h"
+#include "firstform.h"
+#include "helpwindow.h"
+#include "overform.h"
+#include "plantscene.h"
+#include "platform/helpfile.h"
+#include "platform/picturefile.h"
+#include "rules/accessories.h"
+#include "rules/dailycheck.h"
+#include "rules/newplant.h"
+#include "rules/savefailure.h"
+#include "rules/scene.h"
+#include "rules/talk.h"
+#include "rules/touch.h"
+#include "tuboform.h"
+#include "wordform.h"
+
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdio>
+
+MainForm::MainForm(const Seams& gameSeams, SoundPlayer& soundPlayer, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      seams(gameSeams), sounds(soundPlayer)
+{
+    setObjectName(QStringLiteral("mainform"));
+    setWindowTitle(QStringLiteral("MORVICK"));
+    setWindowIcon(resourceIcon(QStringLiteral("icon")));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(px(3840), px(2295));
+    setCentralWidget(client);
+    Picture1 = new PlantScene(client);
+    connect(Picture1, &PlantScene::plantClicked, this, &MainForm::sshape1_Click);
+    connect(Picture1, &PlantScene::bareMouseMove, this, &MainForm::Picture1_MouseMove);
+    buildLabels(client);
+    buildButtons(client);
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainForm::buildLabels(QWidget* client)
+{
+    const QColor black(Qt::black);
+    const QColor cyan = colourFromLong(0x00FFFF00);
+    const QColor yellow = colourFromLong(0x0000FFFF);
+    const auto label = [client](const char* name, const QRect& rect, const QColor& back,
+                                const QColor& ink, const QString& text = {}) {
+        QLabel* made = placeColouredLabel(client, QLatin1String(name), rect, back, ink, text);
+        made->setFont(gothicFont(12, true));
+        made->setWordWrap(true);
+        return made;
+    };
+    smsgbox = label("smsgbox", twipRect(0, 1680, 3855, 615), Qt::white, black);
+    smsgbox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label("Label1", twipRect(1440, 600, 2415, 1080), black, black)
+        ->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label("Label2", twipRect(1560, 630, 735, 255), black, cyan, QStringLiteral("名前："))
+        ->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    namebox = label("namebox", twipRect(2280, 630, 1455, 255), black, Qt::white);
+    namebox->setWordWrap(false);
+    label("Label3", twipRect(1560, 870, 735, 255), black, cyan, QStringLiteral("年齢："))
+        ->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    agebox = label("agebox", twipRect(2280, 870, 975, 255), black, Qt::white);
+    agebox->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    agebox->setWordWrap(false);
+    label("Label4", twipRect(3360, 870, 255, 255), black, cyan, QStringLiteral("日"));
+    infobox = label("infobox", twipRect(1560, 1095, 2175, 495), black, yellow);
+}
+
+void MainForm::buildButtons(QWidget* client)
+{
+    const auto button = [this, client](const char* name, int left, const char* icon,
+                                       const QString& tip, void (MainForm::*handler)()) {
+        auto* made = placeControl<QPushButton>(client, QLatin1String(name),
+                                               twipRect(left, 0, 600, 600));
+        made->setIcon(resourceIcon(QLatin1String(icon)));
+        made->setIconSize(QSize(32, 32));
+        made->setToolTip(tip);
+        made->setFocusPolicy(Qt::TabFocus);
+        connect(made, &QPushButton::clicked, this, handler);
+    };
+    button("siikubutton1", 1440, "water", QStringLiteral("水をやる"), &MainForm::siikubutton1_Click);
+    button("siikubutton2", 2040, "talk", QStringLiteral("話しかける"),
+           &MainForm::siikubutton2_Click);
+    button("siikubutton3", 2640, "decorate", QStringLiteral("飾りをつける"),
+           &MainForm::siikubutton3_Click);
+    button("Command1", 3240, "door", QStringLiteral("終了する"), &MainForm::Command1_Click);
+}
+
+void MainForm::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    // Four Japanese titles must share 256 pixels; a compact font and tight
+    // padding keep every title on the bar instead of behind an overflow button.
+    bar->setFont(gothicFont(9, false));
+    bar->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 4px; }"));
+
+    auto addMenu = [this](QMenu* parentMenu, const char* name, const QString& title) {
+        QMenu* menu = parentMenu ? parentMenu->addMenu(title) : menuBar()->addMenu(title);
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    auto addItem = [this](QMenu* menu, const char* name, const QString& text,
+                          void (MainForm::*handler)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu* mfile = addMenu(nullptr, "mfile", QStringLiteral("ファイル(&F)"));
+    addItem(mfile, "mend", QStringLiteral("終了(&X)"), &MainForm::mend_Click);
+
+    QMenu* mchange = addMenu(nullptr, "mchange", QStringLiteral("変更(&C)"));
+    QMenu* back = addMenu(mchange, "back", QStringLiteral("背景"));
+    addItem(back, "mcolor", QStringLiteral("背景色"), &MainForm::mcolor_Click);
+    addItem(back, "mbmp", QStringLiteral("画像貼り付け"), &MainForm::mbmp_Click);
+    addItem(mchange, "mtubo", QStringLiteral("つぼの種類"), &MainForm::mtubo_Click);
+
+    QMenu* mhelp = addMenu(nullptr, "mhelp", QStringLiteral("ヘルプ(&H)"));
+    QAction* mhepl1 = addItem(mhelp, "mhepl1", QStringLiteral("目次"), &MainForm::mhepl1_Click);
+    mhepl1->setShortcut(QKeySequence(Qt::Key_F1));
+    mhepl1->setShortcutContext(Qt::ApplicationShortcut);
+    addItem(mhelp, "mhelp2", QStringLiteral("キーワードで検索"), &MainForm::mhelp2_Click);
+    addItem(mhelp, "mabout", QStringLiteral("アバウト(&A)"), &MainForm::mabout_Click);
+
+    QMenu* mdel = addMenu(nullptr, "mdel", QStringLiteral("初期化"));
+    addItem(mdel, "mnew", QStringLiteral("モルビックを新たに育てる"), &MainForm::mnew_Click);
+}
+
+// Start-up and the plant's own procedures.
+
+void MainForm::Form_Load()
+{
+    setsettin();
+    if (morvick.smode == 0) {
+        if (!setUpFirstPlant())
+            return;
+    } else {
+        lastcheck();
+    }
+    showmorvick();
+}
+
+void MainForm::setsettin()
+{
+    loadPlant(morvick, store);
+    // A picture that no longer loads is passed over; its path stays stored.
+    Picture1->setPicture(morvick.bmpdir.isEmpty() ? QImage() : loadPicture(morvick.bmpdir));
+}
+
+bool MainForm::retsettin()
+{
+    return savePlayState(morvick, store, longFromColour(Picture1->backColour()));
+}
+
+void MainForm::lastcheck()
+{
+    const DailyCheckOutcome outcome = dailyCheck(morvick, dayNumber(seams.today()));
+    if (!outcome.message.isEmpty())
+        smsgbox->setText(outcome.message);
+    if (outcome.driedUp) {
+        OverForm overform2(OverForm::Cause::DriedUp);
+        centreOnScreen(overform2);
+        if (overform2.exec() == QDialog::Accepted)
+            endWithoutPlant();
+    }
+}
+
+void MainForm::showmorvick()
+{
+    const ScenePlan plan = planScene(morvick, seams.draw);
+    Picture1->showPlan(plan);
+    namebox->setText(plan.name);
+    agebox->setText(plan.age);
+    showWaterStatus(plan.water);
+}
+
+void MainForm::showWaterStatus(const WaterStatus& status)
+{
+    infobox->setText(status.info);
+    if (status.message)
+        smsgbox->setText(*status.message);
+}
+
+// Care.
+
+void MainForm::siikubutton1_Click()
+{
+    sounds.play(Sound::Water);
+    const WateringOutcome outcome = water(morvick);
+    if (outcome.status) {
+        showWaterStatus(*outcome.status);
+        return;
+    }
+    Picture1->hidePlant();
+    infobox->clear();
+    OverForm overform(OverForm::Cause::Rotted, this);
+    placeOnScreen(overform, frameGeometry().topLeft() + twipOffset(1500, 1080), *this);
+    if (overform.exec() == QDialog::Accepted)
+        endWithoutPlant();
+}
+
+void MainForm::siikubutton2_Click()
+{
+    WordForm wordform(this);
+    placeOnScreen(wordform, frameGeometry().topLeft() + twipOffset(1500, 420), *this);
+    morvick.shour = seams.hour();
+    wordform.intoword(talkSentences(morvick, seams.draw));
+    if (wordform.exec() != QDialog::Accepted)
+        return;
+    // Which sentence was said makes no difference; saying one does.
+    if (plantAnswers(morvick, seams.draw))
+        showreaction();
+    else
+        smsgbox->clear();
+}
+
+void MainForm::showreaction()
+{
+    smsgbox->setText(reactionLine(drawFrom(seams.draw, 10), morvick.sei));
+}
+
+void MainForm::siikubutton3_Click()
+{
+    AcceForm acceform(this);
+    placeOnScreen(acceform, frameGeometry().topLeft() + twipOffset(1500, 900), *this);
+    acceform.showPictures(accessoryWindowPictures(morvick.sei));
+    acceform.tick(wornSlots(morvick));
+    if (acceform.exec() != QDialog::Accepted)
+        return;
+    sounds.play(Sound::Bell);
+    const AccessoryOutcome outcome = wearAccessories(morvick, acceform.ticked());
+    Picture1->wear(wornSlots(morvick), wearablePictures(morvick.sei));
+    if (outcome.message)
+        smsgbox->setText(*outcome.message);
+}
+
+void MainForm::sshape1_Click()
+{
+    smsgbox->setText(touch(morvick, seams.draw));
+}
+
+void MainForm::Picture1_MouseMove()
+{
+    smsgbox->clear();
+}
+
+// A new plant.
+
+bool MainForm::setUpFirstPlant()
+{
+    if (!firstform)
+        firstform = new FirstForm(this);
+    centreOnScreen(*firstform);
+    settingUpFirstPlant = true;
+    const int result = firstform->exec();
+    settingUpFirstPlant = false;
+    if (result == FirstForm::Ended) {
+        endGame(0);
+        return false;
+    }
+    if (result == QDialog::Accepted)
+        confirmNewPlant(false);
+    else
+        delete firstform;
+    return true;
+}
+
+void MainForm::mnew_Click()
+{
+    // The stored plant stays until a new one is confirmed (a quit, a kill or a
+    // power cut meanwhile keeps it); only the background picture goes at once.
+    if (!forgetBmpdir(store))
+        reportFailedSave();
+    clearForNewPlant(morvick);
+    Picture1->takeOffAll();
+    infobox->clear();
+
+    if (!firstform)
+        firstform = new FirstForm(this);
+    firstform->offerCancel();
+    const int result = firstform->exec();
+    if (result == QDialog::Accepted)
+        confirmNewPlant(true);
+    else if (result != FirstForm::Cancelled) // only CANCEL keeps what was typed
+        delete firstform;
+    showmorvick();
+    show();
+}
+
+void MainForm::confirmNewPlant(bool replacing)
+{
+    startNewPlant(morvick, firstform->choice(), dayNumber(seams.today()));
+    delete firstform;
+    if (!savePlant(morvick, store, replacing))
+        reportFailedSave();
+}
+
+// Pot, background, help.
+
+void MainForm::mtubo_Click()
+{
+    TuboForm tuboform(this);
+    placeOnScreen(tuboform, frameGeometry().topLeft() + twipOffset(1500, 570), *this);
+    if (tuboform.exec() != QDialog::Accepted)
+        return;
+    sounds.play(Sound::Pot);
+    if (const auto pot = tuboform.chosenPot())
+        morvick.sshape2 = *pot;
+    // Stored at once: the new pot survives an end without the usual save.
+    if (!savePot(morvick, store))
+        reportFailedSave();
+    Picture1->setPot(potPicture(morvick.sshape2));
+}
+
+void MainForm::mcolor_Click()
+{
+    // The dialog remembers the last colour chosen in this run, even after a new
+    // plant has put the start-up colour back; the first time it starts from the scene.
+    QColorDialog dialog(helpdialogColour.isValid() ? helpdialogColour : Picture1->backColour(),
+                        this);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    const QSize size = dialog.sizeHint();
+    placeOnScreen(dialog, frameGeometry().center() - QPoint(size.width() / 2, size.height() / 2),
+                  *this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    helpdialogColour = dialog.selectedColor();
+    Picture1->setBackColour(helpdialogColour);
+}
+
+void MainForm::mbmp_Click()
+{
+    BmpForm bmpform(this);
+    bmpform.setPath(morvick.bmpdir);
+    const int result = bmpform.exec();
+    if (result == QDialog::Rejected)
+        return;
+    const auto storeBmpdir = [this] {
+        if (!saveBmpdir(morvick, store))
+            reportFailedSave();
+    };
+    QImage picture;
+    if (result == QDialog::Accepted) {
+        // Stored whole, so the picture is found again from whatever folder the game starts in.
+        morvick.bmpdir = QFileInfo(bmpform.path()).absoluteFilePath();
+        storeBmpdir();
+        picture = loadPicture(morvick.bmpdir);
+    }
+    // RESET, or a path that gives no picture: forgotten, so the next start does not try it.
+    if (picture.isNull()) {
+        morvick.bmpdir.clear();
+        storeBmpdir();
+    }
+    Picture1->setPicture(picture);
+}
+
+void MainForm::mhepl1_Click()
+{
+    openHelp(false);
+}
+
+void MainForm::mhelp2_Click()
+{
+    openHelp(true);
+}
+
+// Does nothing at all when the help file is not there under its exact name.
+void MainForm::openHelp(bool atIndex)
+{
+    const QString file = helpFileIn(seams.programFolder);
+    if (file.isEmpty())
+        return;
+    if (helpwindow && helpwindow->helpFile() != file)
+        delete helpwindow;
+    if (!helpwindow) {
+        helpwindow = new HelpWindow(file, this);
+        helpwindow->placeBeside(*this);
+    }
+    helpwindow->open(atIndex ? HelpWindow::Start::Index : HelpWindow::Start::Contents);
+}
+
+void MainForm::mabout_Click()
+{
+    if (!aboutform)
+        aboutform = new AboutForm(this);
+    aboutform->exec();
+}
+
+// Saving and ending.
+
+void MainForm::reportFailedSave()
+{
+    if (failedSaveReported)
+        return;
+    failedSaveReported = true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("MORVICK"),
+                    saveFailureMessage(store.fileName()), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void MainForm::Command1_Click()
+{
+    saveAndEnd();
+}
+
+void MainForm::mend_Click()
+{
+    saveAndEnd();
+}
+
+void MainForm::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    saveAndEnd();
+}
+
+void MainForm::quitRequested()
+{
+    if (settingUpFirstPlant)
+        endGame(0);
+    else
+        saveAndEnd();
+}
+
+void MainForm::saveAndEnd()
+{
+    if (retsettin()) {
+        endGame(0);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(saveFailureLine(store.fileName())));
+    endGame(1);
+}
+
+void MainForm::endWithoutPlant()
+{
+    if (deletePlant(store)) {
+        endGame(0);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(saveFailureLine(store.fileName())));
+    endGame(1);
+}
+
+void MainForm::endGame(int status)
+{
+    // The game writes no files of its own: the help viewer's working copy goes first.
+    delete helpwindow;
+    seams.endProgram(status);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "controls.h"
+
+// The two farewell windows: the plant has rotted (overform) or dried up
+// (overform2). END (exec() returns Accepted) says goodbye to the plant.
+class OverForm : public GameDialog
+{
+    Q_OBJECT
+public:
+    enum class Cause { Rotted, DriedUp };
+    explicit OverForm(Cause cause, QWidget* parent = nullptr);
+
+private:
+    void Command1_Click();
+};

@@ -1,0 +1,116 @@
+#include "plantscene.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PlantScene::PlantScene(QWidget* parent)
+    : QWidget(parent),
+      // Made back to front, so each lies over the one before.
+      sshape1(placeImage(this, QStringLiteral("sshape1"), twipRect(240, 240, 885, 840),
+                         QStringLiteral("morvick2"))),
+      sshape2(placeImage(this, QStringLiteral("sshape2"), twipRect(240, 1080, 885, 540),
+                         QStringLiteral("tubo1"))),
+      okan(placeImage(this, QStringLiteral("okan"), twipRect(525, 120, 480, 480),
+                      QStringLiteral("okan"))),
+      hana0(placeImage(this, QStringLiteral("hana(0)"), twipRect(360, 360, 480, 480),
+                       QStringLiteral("hana1"))),
+      ribon(placeImage(this, QStringLiteral("ribon"), twipRect(495, 840, 480, 480),
+                       QStringLiteral("ribon"))),
+      pale0(placeImage(this, QStringLiteral("pale(0)"), twipRect(510, 720, 480, 480),
+                       QStringLiteral("pale1"))),
+      flower0(placeImage(this, QStringLiteral("flower(0)"), twipRect(720, 360, 480, 480),
+                         QStringLiteral("flower1"))),
+      colour(colourFromLong(defaultBackColour))
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setGeometry(twipRect(0, 0, 1455, 1685));
+    setMouseTracking(true);
+    takeOffAll();
+    connect(sshape1, &ImageControl::clicked, this, &PlantScene::plantClicked);
+}
+
+ImageControl* PlantScene::accessory(int slot) const
+{
+    ImageControl* const bySlot[] = {okan, ribon, hana0, pale0};
+    return bySlot[slot - 1];
+}
+
+void PlantScene::showPlan(const ScenePlan& plan)
+{
+    if (plan.shape) {
+        sshape1->setPicture(resourcePicture(plan.shape->picture));
+        const AccessoryPlaces& places = plan.shape->places;
+        okan->move(okan->x(), px(places.okanTop));
+        hana0->move(px(places.hanaLeft), px(places.hanaTop));
+        ribon->move(ribon->x(), px(places.ribonTop));
+        pale0->move(pale0->x(), px(places.paleTop));
+    }
+    setPot(plan.pot);
+    for (int slot = 1; slot <= accessorySlots; ++slot)
+        if (plan.worn[slot - 1])
+            accessory(slot)->show();
+    setBackColour(plan.backColour);
+    setWearables(plan.wearables);
+    if (plan.blooms)
+        flower0->show();
+}
+
+void PlantScene::setPot(const QString& picture)
+{
+    if (!picture.isEmpty())
+        sshape2->setPicture(resourcePicture(picture));
+}
+
+void PlantScene::setWearables(const WearablePictures& pictures)
+{
+    hana0->setPicture(resourcePicture(pictures.brooch));
+    pale0->setPicture(resourcePicture(pictures.necklace));
+    flower0->setPicture(resourcePicture(pictures.flower));
+}
+
+void PlantScene::wear(const Slots& worn, const WearablePictures& pictures)
+{
+    hana0->setPicture(resourcePicture(pictures.brooch));
+    pale0->setPicture(resourcePicture(pictures.necklace));
+    for (int slot = 1; slot <= accessorySlots; ++slot)
+        accessory(slot)->setVisible(worn[slot - 1]);
+}
+
+void PlantScene::takeOffAll()
+{
+    for (int slot = 1; slot <= accessorySlots; ++slot)
+        accessory(slot)->hide();
+    flower0->hide();
+}
+
+void PlantScene::hidePlant()
+{
+    takeOffAll();
+    sshape1->hide();
+}
+
+void PlantScene::setBackColour(const QColor& newColour)
+{
+    colour = newColour;
+    update();
+}
+
+void PlantScene::setPicture(const QImage& image)
+{
+    picture = image;
+    update();
+}
+
+void PlantScene::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), colour);
+    if (!picture.isNull())
+        painter.drawImage(QPoint(0, 0), picture);
+}
+
+void PlantScene::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit bareMouseMove();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "controls.h"
+
+#include <array>
+
+class QPushButton;
+class QRadioButton;
+
+// The talking window: four sentences to choose from, and OK to say one.
+class WordForm : public GameDialog
+{
+    Q_OBJECT
+public:
+    explicit WordForm(QWidget* parent);
+
+    /* fills the four sentences, the greeting first */
+    void intoword(const std::array<QString, 4>& sentences);
+    /* 0..3: the sentence chosen */
+    int chosen() const;
+
+private:
+    void Command1_Click();
+
+    std::array<QRadioButton*, 4> sword{};
+};
