@@ -1,6 +1,7 @@
 #include "helpfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString helpFileIn(const QString& directory)
 {
@@ -9,5 +10,7 @@ QString helpFileIn(const QString& directory)
     // Files without System leaves out FIFOs, sockets, devices and dangling links;
     // without Hidden, names starting with a dot.
     const QStringList found = folder.entryList({name}, QDir::Files | QDir::CaseSensitive);
-    return found.contains(name) ? folder.filePath(name) : QString();
+    // A link passes that filter whatever it points to, so it is followed here.
+    const QString path = folder.filePath(name);
+    return found.contains(name) && QFileInfo(path).isFile() ? path : QString();
 }

@@ -81,8 +81,7 @@ constexpr int stopWaitMs = 2000;
 
 QtSoundPlayer::QtSoundPlayer(const QString& soundFolder, std::function<void()> beepInstead)
     : folder(soundFolder), beep(std::move(beepInstead))
-{
-}
+{}
 
 QtSoundPlayer::~QtSoundPlayer()
 {

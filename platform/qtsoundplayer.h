@@ -17,7 +17,8 @@ class QtSoundPlayer : public QObject, public SoundPlayer
 {
     Q_OBJECT
 public:
-    /* folder: where the sound files lie; beep: what a missing or unplayable file sounds like instead */
+    /* folder: where the sound files lie; beep: what a missing or unplayable file sounds like
+     * instead */
     QtSoundPlayer(const QString& folder, std::function<void()> beep);
     ~QtSoundPlayer() override;
 

@@ -17,8 +17,8 @@ std::optional<PlantShape> plantShape(int sshape1, int days)
     QString picture = QStringLiteral("morvick%1").arg(sshape1);
     if (stage > 1)
         picture += QString::number(stage);
-    const AccessoryPlaces places =
-        sshape1 == 1 ? AccessoryPlaces{150, 240, 360, 720, 900} : AccessoryPlaces{120, 360, 480, 840, 510};
+    const AccessoryPlaces places = sshape1 == 1 ? AccessoryPlaces{150, 240, 360, 720, 900}
+                                                : AccessoryPlaces{120, 360, 480, 840, 510};
     return PlantShape{picture, places};
 }
 

@@ -26,8 +26,8 @@ template <typename App, typename Test> int runIsolatedTest(int argc, char** argv
     const QString runtime = home.filePath(QStringLiteral("runtime"));
     QDir().mkpath(home.filePath(QStringLiteral("config")));
     QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -39,9 +39,15 @@ template <typename App, typename Test> int runIsolatedTest(int argc, char** argv
 }
 
 #define MORVICK_TEST_MAIN(TestClass)                                                               \
-    int main(int argc, char** argv) { return runIsolatedTest<QGuiApplication, TestClass>(argc, argv); }
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        return runIsolatedTest<QGuiApplication, TestClass>(argc, argv);                            \
+    }
 #define MORVICK_WIDGET_TEST_MAIN(TestClass)                                                        \
-    int main(int argc, char** argv) { return runIsolatedTest<QApplication, TestClass>(argc, argv); }
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        return runIsolatedTest<QApplication, TestClass>(argc, argv);                               \
+    }
 
 // The built game's folder, with its sounds and help file.
 inline const QString builtGameFolder = QStringLiteral(MORVICK_BIN_DIR);

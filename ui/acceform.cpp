@@ -6,7 +6,8 @@
 AcceForm::AcceForm(QWidget* parent)
     : GameDialog(parent, QStringLiteral("acceform"), QSize(2175, 1335))
 {
-    placeImage(this, QStringLiteral("Image1"), twipRect(240, 120, 480, 480), QStringLiteral("okan"));
+    placeImage(this, QStringLiteral("Image1"), twipRect(240, 120, 480, 480),
+               QStringLiteral("okan"));
     placeImage(this, QStringLiteral("Image2"), twipRect(720, 150, 480, 480),
                QStringLiteral("ribon"));
     Image3_0 = placeImage(this, QStringLiteral("Image3(0)"), twipRect(1200, 120, 480, 480),

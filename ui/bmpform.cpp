@@ -12,8 +12,7 @@ QStringList pictureFilters()
 }
 
 namespace {
-QPushButton* placeButton(QWidget* parent, const char* name, const QRect& rect,
-                         const QString& text)
+QPushButton* placeButton(QWidget* parent, const char* name, const QRect& rect, const QString& text)
 {
     auto* button = placeControl<QPushButton>(parent, QLatin1String(name), rect, text);
     // No default button: Enter in the path box must not browse or confirm.
@@ -22,19 +21,19 @@ QPushButton* placeButton(QWidget* parent, const char* name, const QRect& rect,
 }
 } // namespace
 
-BmpForm::BmpForm(QWidget* parent)
-    : GameDialog(parent, QStringLiteral("bmpform"), QSize(5010, 855))
+BmpForm::BmpForm(QWidget* parent) : GameDialog(parent, QStringLiteral("bmpform"), QSize(5010, 855))
 {
-    placeLabel(this, QStringLiteral("Label1"), twipRect(120, 120, 360, 180), QStringLiteral("画像"));
+    placeLabel(this, QStringLiteral("Label1"), twipRect(120, 120, 360, 180),
+               QStringLiteral("画像"));
     Text1 = placeControl<QLineEdit>(this, QStringLiteral("Text1"), twipRect(600, 120, 3375, 270));
-    auto* Command1 = placeButton(this, "Command1", twipRect(4080, 120, 855, 255),
-                                 QStringLiteral("参照"));
+    auto* Command1 =
+        placeButton(this, "Command1", twipRect(4080, 120, 855, 255), QStringLiteral("参照"));
     Command3 = placeButton(this, "Command3", twipRect(1440, 480, 1095, 255), QStringLiteral("OK"));
     Command3->setEnabled(false);
-    auto* Command2 = placeButton(this, "Command2", twipRect(2640, 480, 1095, 255),
-                                 QStringLiteral("CANCEL"));
-    auto* Command4 = placeButton(this, "Command4", twipRect(3840, 480, 1095, 255),
-                                 QStringLiteral("RESET"));
+    auto* Command2 =
+        placeButton(this, "Command2", twipRect(2640, 480, 1095, 255), QStringLiteral("CANCEL"));
+    auto* Command4 =
+        placeButton(this, "Command4", twipRect(3840, 480, 1095, 255), QStringLiteral("RESET"));
     Command4->setToolTip(QStringLiteral("背景を元に戻します"));
     setCancelButton(Command2);
 

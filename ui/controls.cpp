@@ -150,10 +150,9 @@ std::array<QRadioButton*, 3> placePotPicker(QWidget* parent, const QRect& frameR
                                           QStringLiteral("つぼの形"));
     std::array<QRadioButton*, 3> options{};
     for (int i = 0; i < 3; ++i) {
-        ImageControl* pot =
-            placeImage(frame, QStringLiteral("Image%1").arg(3 + i),
-                       twipRect(120 + 960 * i, 240, 945, 600), QStringLiteral("tubo%1").arg(i + 1),
-                       Fit::Stretched);
+        ImageControl* pot = placeImage(frame, QStringLiteral("Image%1").arg(3 + i),
+                                       twipRect(120 + 960 * i, 240, 945, 600),
+                                       QStringLiteral("tubo%1").arg(i + 1), Fit::Stretched);
         pot->setBackground(potBackground);
         options[i] = placeControl<QRadioButton>(frame, QStringLiteral("sshape2(%1)").arg(i),
                                                 twipRect(480 + 960 * i, 960, 255, 255));
@@ -244,6 +243,14 @@ void placeOnScreen(QWidget& window, QPoint topLeft, const QWidget& reference)
     if (!screen)
         screen = reference.screen();
     window.move(screen ? keptInside(outer, screen->availableGeometry()).topLeft() : topLeft);
+}
+
+void placeOverCentre(QWidget& window, const QWidget& reference)
+{
+    const QSize inner = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
+    const QSize outer = inner + reference.frameGeometry().size() - reference.size();
+    const QPoint centre = reference.frameGeometry().center();
+    placeOnScreen(window, centre - QPoint(outer.width() / 2, outer.height() / 2), reference);
 }
 
 void centreOnScreen(QWidget& window)

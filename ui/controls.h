@@ -144,5 +144,8 @@ private:
 // A window not yet shown has no frame; the reference window's stands in.
 void placeOnScreen(QWidget& window, QPoint topLeft, const QWidget& reference);
 
+// Over the middle of the reference window, as a dialog opens, but whole on the screen.
+void placeOverCentre(QWidget& window, const QWidget& reference);
+
 // Places a window in the middle of its screen.
 void centreOnScreen(QWidget& window);

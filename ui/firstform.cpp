@@ -31,10 +31,10 @@ QPushButton* placeButton(QWidget* parent, const char* name, int left, const QStr
 FirstForm::FirstForm(QWidget* parent)
     : GameDialog(parent, QStringLiteral("firstform"), QSize(5655, 2775))
 {
-    QGroupBox* frame1 = placeFrame(this, "Frame1", twipRect(120, 0, 1695, 615),
-                                   QStringLiteral("名前"));
-    namebox = placeControl<QLineEdit>(frame1, QStringLiteral("namebox"),
-                                      twipRect(120, 240, 1455, 270));
+    QGroupBox* frame1 =
+        placeFrame(this, "Frame1", twipRect(120, 0, 1695, 615), QStringLiteral("名前"));
+    namebox =
+        placeControl<QLineEdit>(frame1, QStringLiteral("namebox"), twipRect(120, 240, 1455, 270));
     // A name may be as long as the user likes.
     namebox->setMaxLength(std::numeric_limits<int>::max());
 

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QScreen>
 #include <QHelpContentItem>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
@@ -14,9 +13,11 @@
 #include <QHelpLink>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QThread>
 #include <QVBoxLayout>
 
 HelpBrowser::HelpBrowser(const QHelpEngineCore& helpEngine, QWidget* parent)
@@ -83,7 +84,13 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
 
 HelpWindow::~HelpWindow()
 {
-    // Closed before the collection's folder goes away with the members.
+    // Qt Help reads the contents and the index on threads of its own, kept
+    // beside its models, which are deleted before the threads are stopped; they
+    // finish first (a small file takes milliseconds). The engine closes before
+    // its folder goes away.
+    if (const QObject* models = static_cast<QObject*>(engine->contentModel())->parent())
+        for (QThread* reader : models->findChildren<QThread*>(Qt::FindDirectChildrenOnly))
+            reader->wait();
     delete engine;
 }
 

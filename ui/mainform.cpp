@@ -85,15 +85,16 @@ void MainForm::buildButtons(QWidget* client)
 {
     const auto button = [this, client](const char* name, int left, const char* icon,
                                        const QString& tip, void (MainForm::*handler)()) {
-        auto* made = placeControl<QPushButton>(client, QLatin1String(name),
-                                               twipRect(left, 0, 600, 600));
+        auto* made =
+            placeControl<QPushButton>(client, QLatin1String(name), twipRect(left, 0, 600, 600));
         made->setIcon(resourceIcon(QLatin1String(icon)));
         made->setIconSize(QSize(32, 32));
         made->setToolTip(tip);
         made->setFocusPolicy(Qt::TabFocus);
         connect(made, &QPushButton::clicked, this, handler);
     };
-    button("siikubutton1", 1440, "water", QStringLiteral("水をやる"), &MainForm::siikubutton1_Click);
+    button("siikubutton1", 1440, "water", QStringLiteral("水をやる"),
+           &MainForm::siikubutton1_Click);
     button("siikubutton2", 2040, "talk", QStringLiteral("話しかける"),
            &MainForm::siikubutton2_Click);
     button("siikubutton3", 2640, "decorate", QStringLiteral("飾りをつける"),
@@ -295,6 +296,7 @@ void MainForm::mnew_Click()
     if (!firstform)
         firstform = new FirstForm(this);
     firstform->offerCancel();
+    placeOverCentre(*firstform, *this);
     const int result = firstform->exec();
     if (result == QDialog::Accepted)
         confirmNewPlant(true);
@@ -336,9 +338,7 @@ void MainForm::mcolor_Click()
     QColorDialog dialog(helpdialogColour.isValid() ? helpdialogColour : Picture1->backColour(),
                         this);
     dialog.setOption(QColorDialog::DontUseNativeDialog);
-    const QSize size = dialog.sizeHint();
-    placeOnScreen(dialog, frameGeometry().center() - QPoint(size.width() / 2, size.height() / 2),
-                  *this);
+    placeOverCentre(dialog, *this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     helpdialogColour = dialog.selectedColor();

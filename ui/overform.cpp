@@ -5,12 +5,13 @@
 
 namespace {
 // No close box: the farewell is said only with END.
-constexpr Qt::WindowFlags farewellFlags = Qt::Dialog | Qt::CustomizeWindowHint |
-                                          Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+constexpr Qt::WindowFlags farewellFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
 } // namespace
 
 OverForm::OverForm(Cause cause, QWidget* parent)
-    : GameDialog(parent, cause == Cause::Rotted ? QStringLiteral("overform") : QStringLiteral("overform2"),
+    : GameDialog(parent,
+                 cause == Cause::Rotted ? QStringLiteral("overform") : QStringLiteral("overform2"),
                  cause == Cause::Rotted ? QSize(2895, 840) : QSize(2910, 990), farewellFlags)
 {
     const bool rotted = cause == Cause::Rotted;

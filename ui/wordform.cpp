@@ -12,8 +12,8 @@ WordForm::WordForm(QWidget* parent)
                                                   QStringLiteral("Option1"));
     sword[0]->setChecked(true);
 
-    auto* Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
-                                               twipRect(1680, 1680, 975, 255), QStringLiteral("OK"));
+    auto* Command1 = placeControl<QPushButton>(
+        this, QStringLiteral("Command1"), twipRect(1680, 1680, 975, 255), QStringLiteral("OK"));
     // Neither the default nor the cancel button: Enter says a sentence only from OK itself.
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &WordForm::Command1_Click);
@@ -26,14 +26,6 @@ void WordForm::intoword(const std::array<QString, 4>& sentences)
         QString text = sentences[index];
         sword[index]->setText(text.replace(QLatin1Char('&'), QStringLiteral("&&")));
     }
-}
-
-int WordForm::chosen() const
-{
-    for (int index = 0; index < int(sword.size()); ++index)
-        if (sword[index]->isChecked())
-            return index;
-    return 0;
 }
 
 void WordForm::Command1_Click()

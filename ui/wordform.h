@@ -16,8 +16,6 @@ public:
 
     /* fills the four sentences, the greeting first */
     void intoword(const std::array<QString, 4>& sentences);
-    /* 0..3: the sentence chosen */
-    int chosen() const;
 
 private:
     void Command1_Click();

@@ -1,0 +1,150 @@
+#include "platform/gamefiles.h"
+#include "platform/helpfile.h"
+#include "platform/picturefile.h"
+#include "platform/qtsoundplayer.h"
+#include "testenv.h"
+
+#include <sys/stat.h>
+
+namespace {
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+/* a "file" of bytes (grown to 17 MB if "sparse"), a "link" to bytes, "fifo", "folder", "none" */
+bool make(const QString& kind, const QString& path, const QByteArray& bytes = {})
+{
+    QFile file(path);
+    if (kind == "file" || kind == "sparse")
+        return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+               file.write(bytes) == bytes.size() && (kind == "file" || file.resize(17 << 20));
+    if (kind == "link")
+        return QFile::link(QString::fromUtf8(bytes), path);
+    if (kind == "fifo")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    return kind == "folder" ? QDir().mkpath(path) : kind == "none";
+}
+bool loadedAs(const QSignalSpy& loaded, const QString& path, bool playable)
+{
+    return std::any_of(loaded.begin(), loaded.end(), [&](const QList<QVariant>& args) {
+        return args.at(0).toString() == path && args.at(1).toBool() == playable;
+    });
+}
+const QString bell = builtGameFolder + QStringLiteral("/bell.wav");
+const QString oddName = QStringLiteral("/モルビック の 1-XXXXXX"), help = "morvickhelp.hlp";
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The real player, on this machine's audio (none in CI), reads files with care.
+    void aSoundThatWillNotPlayBeepsOnEveryPlayAndHoldsUpNothing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("playable");
+        // clang-format off
+        QTest::newRow("a sound, in a folder named in Japanese with spaces") << "file" << contentsOf(bell) << true;
+        QTest::newRow("missing") << "none" << QByteArray() << false;
+        QTest::newRow("empty") << "file" << QByteArray() << false;
+        QTest::newRow("text") << "file" << QByteArray("not a sound at all\n") << false;
+        QTest::newRow("cut-off header") << "file" << QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16) << false;
+        QTest::newRow("cut off in its data") << "file" << contentsOf(bell).chopped(2) << false;
+        QTest::newRow("link to /dev/zero") << "link" << QByteArray("/dev/zero") << false;
+        QTest::newRow("FIFO") << "fifo" << QByteArray() << false;
+        QTest::newRow("17 MB behind a real header") << "sparse" << contentsOf(bell) << false;
+        // clang-format on
+    }
+    void aSoundThatWillNotPlayBeepsOnEveryPlayAndHoldsUpNothing()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, playable);
+        QTemporaryDir folder(QDir::tempPath() + oddName);
+        QVERIFY(make(kind, folder.filePath("tubo.wav"), bytes));
+        int beeps = 0;
+        QtSoundPlayer player(folder.path(), [&beeps] { ++beeps; });
+        QSignalSpy loaded(&player, &QtSoundPlayer::loaded);
+        player.play(Sound::Pot);
+        player.play(Sound::Pot);
+        QCOMPARE(beeps, kind == "none" ? 2 : 0); // only a missing file is known at once
+        player.playFile(bell);
+        QTRY_VERIFY_WITH_TIMEOUT(loadedAs(loaded, bell, true), 10000);
+        QTRY_VERIFY(kind == "none" || loadedAs(loaded, folder.filePath("tubo.wav"), playable));
+        QTRY_COMPARE(beeps, playable ? 0 : 2);
+    }
+
+    void soundsInQuickSuccessionReadEachFileOnce()
+    {
+        QtSoundPlayer player(builtGameFolder, [] {});
+        QSignalSpy loaded(&player, &QtSoundPlayer::loaded);
+        const QList<Sound> sounds{Sound::Water, Sound::Bell, Sound::Pot};
+        for (int i = 0; i < 15; ++i)
+            player.play(sounds[i % 3]);
+        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 3, 10000);
+        QTest::qWait(300); // a second reading would show by now; there is no event to wait for
+        QCOMPARE(loaded.size(), 3);
+        for (const Sound sound : sounds)
+            QVERIFY(loadedAs(loaded, builtGameFolder + '/' + soundFileName(sound), true));
+    }
+
+    // A picture path is typed by the user; the help file counts by exact name, content unread.
+    void onlyOrdinaryFilesGiveAPictureOrTheHelpFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("gives");
+        static QTemporaryDir scratch;
+        QImage red(20, 10, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        const QString png = scratch.filePath("red.png"), bmp = scratch.filePath("red.bmp");
+        QVERIFY(red.save(png) && red.save(bmp));
+        QByteArray huge = contentsOf(bmp); // its header made to claim 40000 x 40000 pixels
+        qToLittleEndian<qint32>(40000, huge.data() + 18);
+        qToLittleEndian<qint32>(40000, huge.data() + 22);
+        // clang-format off
+        QTest::newRow("picture") << "file" << help << contentsOf(png) << "picture, help";
+        QTest::newRow("link to a picture") << "link" << help << png.toUtf8() << "picture, help";
+        QTest::newRow("picture named in capitals") << "file" << help.toUpper() << contentsOf(png) << "picture";
+        QTest::newRow("picture named with one capital") << "file" << "Morvickhelp.hlp" << contentsOf(png) << "picture";
+        QTest::newRow("text") << "file" << help << QByteArray("text\n") << "help";
+        QTest::newRow("cut-off picture") << "file" << help << contentsOf(png).chopped(30) << "help";
+        QTest::newRow("header of a huge picture") << "file" << help << huge << "help";
+        QTest::newRow("missing") << "none" << help << QByteArray() << "nothing";
+        QTest::newRow("FIFO") << "fifo" << help << QByteArray() << "nothing";
+        QTest::newRow("folder") << "folder" << help << QByteArray() << "nothing";
+        QTest::newRow("link to /dev/zero") << "link" << help << QByteArray("/dev/zero") << "nothing";
+        QTest::newRow("dangling link") << "link" << help << QByteArray("/nowhere/gone") << "nothing";
+        // clang-format on
+    }
+    void onlyOrdinaryFilesGiveAPictureOrTheHelpFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, gives);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        QVERIFY(make(kind, path, bytes));
+        QCOMPARE(loadPicture(path).size(), gives.contains("picture") ? QSize(20, 10) : QSize(0, 0));
+        QCOMPARE(helpFileIn(folder.path()), gives.contains("help") ? path : QString());
+    }
+
+    void theGameFilesLieBesideTheGameOrElseInItsInstalledDataFolder()
+    {
+        QTemporaryDir root(QDir::tempPath() + oddName); // spaces and Japanese on the way
+        const QString bin = root.filePath("bin"), share = root.filePath("share/morvick");
+        QVERIFY(make("folder", bin) && make("file", share + "/other.wav"));
+        QCOMPARE(gameFilesFolder(bin), bin);
+        QVERIFY(make("file", share + "/tubo.wav"));
+        QCOMPARE(gameFilesFolder(bin), share);
+        QVERIFY(make("file", bin + "/morvickhelp.hlp"));
+        QCOMPARE(gameFilesFolder(bin), bin);
+    }
+};
+
+MORVICK_TEST_MAIN(TestPlatform)
+#include "test_platform.moc"
