@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "game.h"
 #include "platform/gamefiles.h"
 #include "platform/qtsoundplayer.h"
@@ -7,8 +8,14 @@
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> answered = answerCommandLine(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
+    if (argc > 1)
+        return refuseOption(argv[1]);
     nameApplication();
+    // Docks and task bars find the game's desktop entry, name and icon by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.morvick.Morvick"));
     const Seams seams = Seams::real(gameFilesFolder(QCoreApplication::applicationDirPath()));
     QtSoundPlayer sounds(seams.programFolder, [] { QApplication::beep(); });
     return runGame(app, seams, sounds);

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs that are missing, then builds it.
+# Installs the Debian packages that the game, its tests and its package need and
+# that are missing, then builds it.
 # Usage: scripts/setup.sh [BUILD_DIR] [extra cmake options...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools
-          qt6-documentation-tools libqt6sql6-sqlite fonts-ipafont-gothic fonts-liberation qt6-translations-l10n)
+          qt6-documentation-tools libqt6sql6-sqlite fonts-ipafont-gothic fonts-liberation qt6-translations-l10n
+          dpkg-dev file desktop-file-utils appstream groff-base man-db lintian)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Draws every picture of the game as RGBA PNG files.
 
-Usage: draw_pictures.py [output_dir]   (default: the folder of this script)
+Usage: draw_pictures.py [output_dir [icons_dir]]
+       (default: the folder of this script, and ../icons beside it)
 
 Each picture is a list of shapes given in 1x pixel coordinates.  They are
 rendered twice: NAME.png at 1x and NAME@2x.png at 2x for high-DPI screens.
 At 1x the shapes are point-sampled and outlined morphologically so the
 edges and 1px outlines stay crisp; at 2x the same shapes are anti-aliased
 from their signed distance, which keeps the two sizes looking alike.
+The program icon is also drawn on its own at each desktop icon size.
 
 Only the standard library is used so anyone can regenerate the files, and
 the output is byte-for-byte deterministic.
@@ -213,9 +215,10 @@ def column_shade(cx, hw, dark, mid, light):
 # Rendering.
 
 class Canvas:
-    def __init__(self, w, h, scale):
+    def __init__(self, w, h, scale, outline=OUTLINE_2X):
         self.w, self.h, self.s = w, h, scale
-        self.W, self.H = w * scale, h * scale
+        self.W, self.H = round(w * scale), round(h * scale)
+        self.ow = outline  # outline width when anti-aliased, in 1x pixels
         # premultiplied RGBA, 0..1
         self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(self.W * self.H)]
 
@@ -263,7 +266,7 @@ class Canvas:
 
     def _draw_smooth(self, f, colour, outline, i0, j0, i1, j1):
         s = self.s
-        ow = OUTLINE_2X
+        ow = self.ow
         for j in range(j0, j1):
             y = (j + 0.5) / s
             for i in range(i0, i1):
@@ -703,6 +706,46 @@ def icon():
     return parts
 
 
+def small_icon(n):
+    """The program icon redrawn for n = 16..24 pixels, laid out in whole
+    pixels of that size so its edges stay sharp: fewer ribs, and the spines
+    become single bright pixels.  Returns parts in 1x (32 x 32) coordinates."""
+    k = 32 / n
+
+    def px(x0, y0, x1, y1):
+        return box(x0 * k, y0 * k, x1 * k, y1 * k)
+
+    cx = n // 2  # even n: the ball is symmetric about a pixel edge
+    pot_top = round(n * 0.625)
+    r = pot_top / 2 + 0.2
+    cy = pot_top - r + round(n * 0.06) + 0.3
+    body = ellipse(cx * k, cy * k, r * k, r * k) & half_plane_below(pot_top * k)
+    inner = body.grow(-k)
+    parts = [(px(cx - 1, cy - r - 1, cx + 1, cy - r + 1), SPINE, None)]
+    parts.append((body, ball_shade(cx * k, cy * k, r * k, r * k, GREEN_D, GREEN, GREEN_L), INK))
+    ribs = (1.5,) if n < 20 else (1.5, 4.5)
+    upper, lower, middle = round(cy - r * 0.5), round(cy + r * 0.4), round(cy) - 1
+    for off in ribs:
+        for sgn in (-1, 1):
+            x = cx + sgn * off
+            parts.append((px(x - 0.5, 0, x + 0.5, n) & inner, RIB, None))
+            # areoles: up and down the inner ribs, halfway on the outer ones
+            for y in ((upper, lower) if off == ribs[0] else (middle,)):
+                parts.append((px(x - 0.5, y, x + 0.5, y + 1), AREOLE, None))
+    edge = math.floor(cx - r)
+    for x in (edge - 1, n - edge - 1):
+        parts.append((px(x, middle, x + 2, middle + 1), SPINE, None))
+    inset = round(n * 0.19)
+    foot = round(n * 0.31)
+    pot = polygon([(inset * k, pot_top * k), ((n - inset) * k, pot_top * k),
+                   ((n - foot) * k, n * k), (foot * k, n * k)])
+    parts.append((pot, column_shade(16, 10, (222, 164, 16), (252, 210, 46), (255, 240, 140)),
+                  (98, 64, 0)))
+    rim = pot_top + 2 + (n > 20)
+    parts.append((px(0, rim, n, rim + 1) & pot.grow(-k), (226, 170, 24), None))
+    return parts
+
+
 def water():
     parts = []
     ink = (18, 40, 70)
@@ -799,14 +842,44 @@ def render(w, h, parts, scale):
     return c.png()
 
 
+# Sizes of the program icon installed for the desktop (hicolor theme).
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def app_icon(n):
+    """The program icon drawn at n x n pixels.  32 is the crisp 1x picture;
+    smaller sizes get their own simpler drawing; bigger ones are anti-aliased
+    with an outline that thickens slower than the picture, so it never turns
+    heavy."""
+    if n == 32:
+        return render(32, 32, icon(), 1)
+    s = n / 32
+    if n < 32:
+        parts, outline = small_icon(n), 1 / s
+    else:
+        parts, outline = icon(), min(OUTLINE_2X, OUTLINE_2X * (2 / s) ** (1 / 3))
+    c = Canvas(32, 32, s, outline)
+    for shape, fill, ink in parts:
+        c.draw(shape, fill, ink)
+    return c.png()
+
+
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
+    """Writes the pictures into output_dir, the program icons into
+    icons_dir (default: ../icons beside this script's folder)."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    out = sys.argv[1] if len(sys.argv) > 1 else here
+    icons = sys.argv[2] if len(sys.argv) > 2 else os.path.join(here, '..', 'icons')
     os.makedirs(out, exist_ok=True)
     for name, (w, h, make) in PICTURES.items():
         parts = make()
         for scale, suffix in ((1, ''), (2, '@2x')):
             with open(os.path.join(out, name + suffix + '.png'), 'wb') as fh:
                 fh.write(render(w, h, parts, scale))
+    os.makedirs(icons, exist_ok=True)
+    for n in ICON_SIZES:
+        with open(os.path.join(icons, '%d.png' % n), 'wb') as fh:
+            fh.write(app_icon(n))
 
 
 if __name__ == '__main__':
