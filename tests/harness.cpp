@@ -1,7 +1,7 @@
 // The game with its clock, draws and user driven from the command line, so
 // tests can run it as a real process:
 //   --today YYYY-MM-DD  --hour H  --draw U (repeated, used in turn)
-//   --type WINDOW:FIELD:TEXT  --click WINDOW:BUTTON  --trigger WINDOW:MENUITEM
+//   --click WINDOW:BUTTON-OR-MENU-ITEM  --type WINDOW:FIELD:TEXT
 //   (done in order as the windows show)
 // It prints "shown NAME keys=..." when a window appears, with the stored keys,
 // and "sound FILE" for each sound the game plays.
@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <cstdio>
 #include <deque>
-#include <optional>
 
 namespace {
 class PrintedSound : public SoundPlayer
@@ -30,21 +29,6 @@ public:
         std::fflush(stdout);
     }
 };
-
-struct Step {
-    QString window;
-    QString control;
-    std::optional<QString> text;
-    bool menuItem = false;
-};
-
-QWidget* shownWindow(const QString& name)
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->objectName() == name)
-            return widget;
-    return nullptr;
-}
 
 class ShowReporter : public QObject
 {
@@ -66,17 +50,23 @@ protected:
     }
 };
 
-void take(const Step& step, QWidget& window)
+/* takes the step {window, control[, text]} once its window shows; false until then */
+bool take(const QStringList& step)
 {
-    if (step.menuItem) {
-        if (auto* action = window.findChild<QAction*>(step.control))
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || window->objectName() != step[0])
+            continue;
+        if (step.size() > 2) {
+            if (auto* field = window->findChild<QLineEdit*>(step[1]))
+                field->setText(step.mid(2).join(QLatin1Char(':')));
+        } else if (auto* button = window->findChild<QAbstractButton*>(step[1])) {
+            QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
+        } else if (auto* action = window->findChild<QAction*>(step[1])) {
             QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
-    } else if (step.text) {
-        if (auto* field = window.findChild<QLineEdit*>(step.control))
-            field->setText(*step.text);
-    } else if (auto* button = window.findChild<QAbstractButton*>(step.control)) {
-        QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
+        }
+        return true;
     }
+    return false;
 }
 } // namespace
 
@@ -86,26 +76,20 @@ int main(int argc, char* argv[])
     nameApplication();
     Seams seams = Seams::real(gameFilesFolder(QCoreApplication::applicationDirPath()));
 
-    std::deque<Step> steps;
+    std::deque<QStringList> steps;
     QList<double> draws;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); i += 2) {
         const QString& option = args[i];
         const QString& value = args[i + 1];
-        const QStringList parts = value.split(QLatin1Char(':'));
         if (option == QLatin1String("--today")) {
-            const QDate today = QDate::fromString(value, Qt::ISODate);
-            seams.today = [today] { return today; };
+            seams.today = [today = QDate::fromString(value, Qt::ISODate)] { return today; };
         } else if (option == QLatin1String("--hour")) {
             seams.hour = [hour = value.toInt()] { return hour; };
         } else if (option == QLatin1String("--draw")) {
             draws.append(value.toDouble());
-        } else if (option == QLatin1String("--click") && parts.size() == 2) {
-            steps.push_back({parts[0], parts[1], std::nullopt});
-        } else if (option == QLatin1String("--trigger") && parts.size() == 2) {
-            steps.push_back({parts[0], parts[1], std::nullopt, true});
-        } else if (option == QLatin1String("--type") && parts.size() >= 3) {
-            steps.push_back({parts[0], parts[1], parts.mid(2).join(QLatin1Char(':'))});
+        } else if (value.count(QLatin1Char(':')) >= (option == QLatin1String("--type") ? 2 : 1)) {
+            steps.push_back(value.split(QLatin1Char(':')));
         }
     }
     if (!draws.isEmpty())
@@ -113,16 +97,10 @@ int main(int argc, char* argv[])
 
     ShowReporter reporter;
     app.installEventFilter(&reporter);
-
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&steps] {
-        if (steps.empty())
-            return;
-        if (QWidget* window = shownWindow(steps.front().window)) {
-            const Step step = steps.front();
+        if (!steps.empty() && take(steps.front()))
             steps.pop_front();
-            take(step, *window);
-        }
     });
     driver.start(20);
 

@@ -133,7 +133,7 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QStringList>("values");
-        const QStringList none, menu{"--trigger", "mainform:mnew"}, kept{"sname=ザボン", "smode=1"};
+        const QStringList none, menu{"--click", "mainform:mnew"}, kept{"sname=ザボン", "smode=1"};
         const QStringList saved = QStringList{"days=6", "swater=6", "lastday=46362"} + kept;
         const QStringList ok{"--type", "firstform:namebox:a", "--click", "firstform:okbutton"};
         // clang-format off
@@ -177,7 +177,7 @@ private slots:
         const QString fifo = folder.filePath("pipe");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         storePlant(9, today, "<img src=\"" + fifo + "\">");
-        Run game({"--trigger", "mainform:mabout"}); // its window shows once the main one is drawn
+        Run game({"--click", "mainform:mabout"}); // its window shows once the main one is drawn
         QVERIFY(game.shows("mainform") && game.shows("aboutform"));
         game.signal(SIGTERM);
         QVERIFY(game.endsWith(0));
@@ -188,7 +188,7 @@ private slots:
         storePlant();
         QTemporaryDir temporary;
         const auto filters = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-        Run game({"--trigger", "mainform:mhepl1"}, {"TMPDIR=" + temporary.path()});
+        Run game({"--click", "mainform:mhepl1"}, {"TMPDIR=" + temporary.path()});
         QVERIFY(game.shows("helpwindow"));
         QVERIFY(!QDir(temporary.path()).isEmpty(filters)); // the viewer works in it
         game.signal(SIGTERM);

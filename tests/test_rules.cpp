@@ -1,8 +1,6 @@
 // The rules of the game over the plant state, at the edges of their bands.
 #include "rules/accessories.h"
 #include "rules/dailycheck.h"
-#include "rules/newplant.h"
-#include "rules/savefailure.h"
 #include "rules/scene.h"
 #include "rules/store.h"
 #include "rules/talk.h"
@@ -207,26 +205,6 @@ private slots:
         QCOMPARE(taken, 0);
     }
 
-    void theSceneShowsWornAccessoriesTheSexAndTheWater()
-    {
-        PlantState state;
-        state.sacce = {0, 1, 2, -1, 1};
-        state.sei = 1;
-        state.bcolor = 255;
-        state.swater = -11;
-        const ScenePlan plan = planScene(state, [] { return 0.5; });
-        QCOMPARE(plan.worn, (Slots{true, false, false, true}));
-        QCOMPARE(plan.wearables.brooch, QStringLiteral("hana2"));
-        QCOMPARE(plan.backColour, QColor(255, 0, 0));
-        QCOMPARE(wearablePictures(2).flower, QStringLiteral("flower1"));
-        QCOMPARE(accessoryWindowPictures(1).necklace, QStringLiteral("pale2"));
-        QCOMPARE(plan.water.info, QStringLiteral("水分が非常に不足しています"));
-        QVERIFY(waterStatusAtStart(-10).info != plan.water.info && waterStatusAtStart(-10).message);
-        QCOMPARE(waterStatusAtStart(-1).info, waterStatusAtStart(-10).info);
-        QVERIFY(!waterStatusAtStart(0).message && !waterStatusAtStart(29).message);
-        QCOMPARE(waterStatusAtStart(30).info, QStringLiteral("水分が過剰です"));
-    }
-
     // The lowest of N equally likely draws wins; N by affection, no draw at all below 0.
     void oddsGrowWithAffection_data()
     {
@@ -322,23 +300,19 @@ private slots:
         QVERIFY(touchRemark(8, 2) != touchRemark(7, 2) && touchRemark(10, 2) != touchRemark(9, 2));
     }
 
-    void theGreetingFollowsTheHour()
-    {
-        const QString name = QStringLiteral("名");
-        // Each band from its first hour to its last, and the next band different.
-        const int bands[][2] = {{6, 10}, {11, 17}, {18, 22}, {23, 5}};
-        for (const auto& band : bands) {
-            QCOMPARE(greeting(band[0], name), greeting(band[1], name));
-            QVERIFY(greeting(band[1], name) != greeting((band[1] + 1) % 24, name));
-        }
-        QCOMPARE(greeting(0, name), greeting(23, name));
-        QCOMPARE(greeting(7, QStringLiteral("ザボン")), QStringLiteral("おはよう、ザボン"));
-    }
-
-    void eachSentenceHasItsOwnDrawAndTheOwnersSpeech()
+    // Greetings by the hour's band, one draw per sentence in the owner's speech,
+    // and answers that differ by sex only at 3 and 7.
+    void talkFollowsTheHourTheDrawsAndTheSpeech()
     {
         PlantState state;
         state.sname = QStringLiteral("%1&名");
+        const int bands[][2] = {{6, 10}, {11, 17}, {18, 22}, {23, 5}};
+        for (const auto& band : bands) {
+            QCOMPARE(greeting(band[0], state.sname), greeting(band[1], state.sname));
+            QVERIFY(greeting(band[1], state.sname) != greeting((band[1] + 1) % 24, state.sname));
+        }
+        QCOMPARE(greeting(7, QStringLiteral("ザボン")), QStringLiteral("おはよう、ザボン"));
+
         state.shour = 12;
         int taken = 0;
         const auto said =
@@ -349,21 +323,16 @@ private slots:
             QCOMPARE(said[button], talkSentence(button, button, 1, state.sname));
             QSet<QString> byDraw;
             for (int draw = 1; draw <= 3; ++draw) {
-                byDraw.insert(talkSentence(button, draw, 1, state.sname));
-                QVERIFY(talkSentence(button, draw, 2, state.sname) !=
-                        talkSentence(button, draw, 1, state.sname));
-                QCOMPARE(talkSentence(button, draw, 7, state.sname),
-                         talkSentence(button, draw, 1, state.sname));
+                const QString masculine = talkSentence(button, draw, 1, state.sname);
+                byDraw.insert(masculine);
+                QVERIFY(talkSentence(button, draw, 2, state.sname) != masculine);
+                QCOMPARE(talkSentence(button, draw, 7, state.sname), masculine);
             }
             QCOMPARE(byDraw.size(), 3);
         }
         QVERIFY(talkSentence(1, 1, 2, state.sname).startsWith(state.sname));
-        QVERIFY(
-            talkSentence(2, 1, 2, state.sname).startsWith(QStringLiteral("ねぇ") + state.sname));
-    }
+        QVERIFY(talkSentence(2, 1, 2, state.sname).startsWith("ねぇ" + state.sname));
 
-    void theAnswerDiffersBySexOnlyAtThreeAndSeven()
-    {
         QSet<QString> lines;
         for (int draw = 1; draw <= 10; ++draw) {
             lines.insert(reactionLine(draw, 2));
@@ -399,35 +368,6 @@ private slots:
             remarkOf == 5 ? QStringLiteral("ちょっと重たそうです") : accessoryRemark(remarkOf);
         QCOMPARE(outcome.message.value_or(QString()), remarkOf ? expected : QString());
         QVERIFY(remarkOf == 0 || !expected.isEmpty());
-    }
-
-    void aNewPlantStartsAfreshButKeepsAffection()
-    {
-        PlantState state;
-        state.ai = 12;
-        state.sacce = {0, 1, 1, 1, 1};
-        state.bmpdir = QStringLiteral("/p.png");
-        clearForNewPlant(state);
-        startNewPlant(state, {QStringLiteral("n"), 2, 3, 1, 2}, todayNumber);
-        QCOMPARE(wornSlots(state), Slots{});
-        QVERIFY(state.bmpdir.isEmpty());
-        QCOMPARE(int(state.ai), 12);
-        QCOMPARE(QList<int>({state.sshape1, state.sshape2, state.sei, state.seiword, state.days,
-                             state.swater, state.smode}),
-                 QList<int>({2, 3, 1, 2, 1, 3, 1}));
-        QCOMPARE(state.lastday, todayNumber);
-    }
-
-    void aFailedSaveNamesTheFileAndWhy()
-    {
-        QTemporaryDir folder;
-        const QString writable = folder.filePath(QStringLiteral("a.conf"));
-        QFile(folder.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
-        const QString blocked = folder.filePath(QStringLiteral("file/a.conf"));
-        QVERIFY(saveFailureMessage(writable).contains(writable));
-        QVERIFY(saveFailureLine(blocked).contains(blocked));
-        QVERIFY(saveFailureMessage(blocked) !=
-                saveFailureMessage(writable).replace(writable, blocked));
     }
 };
 

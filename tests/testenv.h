@@ -1,22 +1,18 @@
 #pragma once
 
 // What every test program shares: its own settings and runtime folders, the
-// stored keys read back as the next start would, a stand-in for the outside
-// world (clock, draws, end of the program, sounds), and a way to act on a
-// modal window once it is up.
+// stored keys read back as the next start would, and a stand-in for the
+// outside world (clock, draws, end of the program, sounds).
 
 #include "platform/sound.h"
 #include "rules/draw.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <deque>
-#include <functional>
 #include <utility>
 
 // Set before Qt first looks the folders up, so a test never sees the user's.
@@ -117,18 +113,3 @@ public:
     void play(Sound sound) override { played.append(sound); }
     QList<Sound> played;
 };
-
-// Acts on the modal window once it runs its own event loop. A failed check
-// leaves the window open, so it is closed here and the test can go on.
-template <typename Window> void whenShown(std::function<void(Window&)> action)
-{
-    QTimer::singleShot(0, [action] {
-        QPointer<QWidget> modal = QApplication::activeModalWidget();
-        auto* window = qobject_cast<Window*>(modal.data());
-        if (window)
-            action(*window);
-        if (modal && modal->isVisible())
-            modal->close();
-        QVERIFY2(window, "the expected window did not open");
-    });
-}
