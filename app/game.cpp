@@ -1,6 +1,8 @@
 #include "game.h"
 
+#include "platform/gamefiles.h"
 #include "platform/instancelock.h"
+#include "platform/plugins.h"
 #include "platform/quitsignals.h"
 #include "rules/draw.h"
 #include "ui/controls.h"
@@ -16,6 +18,12 @@ void nameApplication()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("morvick"));
     QCoreApplication::setApplicationName(QStringLiteral("morvick"));
+}
+
+Seams realSeams()
+{
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    return Seams::real(gameFilesFolder(executableFolder), pluginFolder(executableFolder));
 }
 
 namespace {

@@ -1,6 +1,5 @@
 #include "commandline.h"
 #include "game.h"
-#include "platform/gamefiles.h"
 #include "platform/qtsoundplayer.h"
 #include "rules/draw.h"
 
@@ -16,7 +15,7 @@ int main(int argc, char* argv[])
     nameApplication();
     // Docks and task bars find the game's desktop entry, name and icon by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.morvick.Morvick"));
-    const Seams seams = Seams::real(gameFilesFolder(QCoreApplication::applicationDirPath()));
-    QtSoundPlayer sounds(seams.programFolder, [] { QApplication::beep(); });
+    const Seams seams = realSeams();
+    QtSoundPlayer sounds(seams.programFolder, seams.pluginFolder, [] { QApplication::beep(); });
     return runGame(app, seams, sounds);
 }

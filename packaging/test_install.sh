@@ -20,6 +20,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 cd "$prefix"
 {
     echo bin/morvick
+    for p in helpviewer sound; do echo "lib/morvick/libmorvick_$p.so"; done
     for f in bell.wav morvickhelp.hlp tubo.wav water.wav; do echo "share/morvick/$f"; done
     echo "share/applications/$id.desktop"
     for n in 16 22 24 32 48 64 128 256; do echo "share/icons/hicolor/${n}x$n/apps/$id.png"; done
@@ -65,7 +66,11 @@ mv "$tmp/pre fix" "$tmp/moved"
 [ -z "$(find "$tmp/config" "$tmp/runtime" -mindepth 1)" ] || fail "--help or --version left files"
 
 set +e
-err=$(game "$build/bin/morvick" --no-such-option 2>&1 >/dev/null)
+# Without options the game starts and runs until it is stopped.
+timeout 3 env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" \
+    "$build/bin/morvick" >/dev/null 2>&1
+[ $? -eq 124 ] || fail "the game did not start without options"
+err=$(game "$build/bin/morvick" --platform offscreen --no-such-option 2>&1 >/dev/null)
 status=$?
 set -e
 [ $status -eq 2 ] || fail "an unknown option exits with $status"

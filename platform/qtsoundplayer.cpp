@@ -1,54 +1,44 @@
 #include "qtsoundplayer.h"
 
+#include "plugins.h"
 #include "regularfile.h"
+#include "soundengine.h"
 #include "wave.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QSet>
 
 namespace {
 // Far beyond any short effect; a bigger file is no sound of ours.
 constexpr qint64 largestSound = 16 * 1024 * 1024;
 } // namespace
 
-// Lives on the sound thread. One effect plays at a time, so a new sound cuts off
-// the one before, as the game's sounds always have.
-class SoundEffects : public QObject
+// Lives on the sound thread: checks each file once, and hands the good ones to
+// the engine, which it loads with the first of them.
+class SoundWorker : public QObject
 {
     Q_OBJECT
 public:
+    explicit SoundWorker(const QString& plugins) : pluginFolder(plugins) {}
+
     void play(const QString& path)
     {
-        QSoundEffect* const effect = effectFor(path);
-        for (QSoundEffect* other : std::as_const(effects))
-            if (other != effect)
-                other->stop();
-        if (effect)
-            effect->play();
+        if (!playable.contains(path)) {
+            if (!isCompleteWave(soundBytes(path)) || !startEngine()) {
+                emit loaded(path, false);
+                return;
+            }
+            playable.insert(path);
+        }
+        engine->play(path);
     }
 
 signals:
     void loaded(const QString& path, bool playable);
 
 private:
-    /* null for a file that is no sound we can play */
-    QSoundEffect* effectFor(const QString& path)
-    {
-        const QUrl url = QUrl::fromLocalFile(path);
-        if (QSoundEffect* known = effects.value(url))
-            return known;
-        if (!isCompleteWave(soundBytes(path))) {
-            emit loaded(path, false);
-            return nullptr;
-        }
-        QSoundEffect* const effect = makeEffect(url);
-        effects.insert(url, effect);
-        return effect;
-    }
-
     /* empty for anything but a regular file of at most largestSound bytes */
     static QByteArray soundBytes(const QString& path)
     {
@@ -58,20 +48,21 @@ private:
         return file->read(largestSound);
     }
 
-    QSoundEffect* makeEffect(const QUrl& url)
+    bool startEngine()
     {
-        // The first effect connects to the audio server; that is why we are on this thread.
-        auto* effect = new QSoundEffect(this);
-        connect(effect, &QSoundEffect::statusChanged, this, [this, effect, url] {
-            const QSoundEffect::Status status = effect->status();
-            if (status == QSoundEffect::Ready || status == QSoundEffect::Error)
-                emit loaded(url.toLocalFile(), status == QSoundEffect::Ready);
-        });
-        effect->setSource(url);
-        return effect;
+        if (engine)
+            return true;
+        auto* factory = qobject_cast<SoundEngineFactory*>(
+            loadPlugin(pluginFolder, QStringLiteral("morvick_sound")));
+        if (factory)
+            engine =
+                factory->create([this](const QString& path, bool ok) { emit loaded(path, ok); });
+        return bool(engine);
     }
 
-    QHash<QUrl, QSoundEffect*> effects;
+    const QString pluginFolder;
+    std::unique_ptr<SoundEngine> engine;
+    QSet<QString> playable;
 };
 
 namespace {
@@ -79,8 +70,9 @@ namespace {
 constexpr int stopWaitMs = 2000;
 } // namespace
 
-QtSoundPlayer::QtSoundPlayer(const QString& soundFolder, std::function<void()> beepInstead)
-    : folder(soundFolder), beep(std::move(beepInstead))
+QtSoundPlayer::QtSoundPlayer(const QString& sounds, const QString& plugins,
+                             std::function<void()> beepInstead)
+    : soundFolder(sounds), pluginFolder(plugins), beep(std::move(beepInstead))
 {}
 
 QtSoundPlayer::~QtSoundPlayer()
@@ -95,7 +87,7 @@ QtSoundPlayer::~QtSoundPlayer()
 
 void QtSoundPlayer::play(Sound sound)
 {
-    playFile(folder + QLatin1Char('/') + soundFileName(sound));
+    playFile(soundFolder + QLatin1Char('/') + soundFileName(sound));
 }
 
 void QtSoundPlayer::playFile(const QString& path)
@@ -106,7 +98,7 @@ void QtSoundPlayer::playFile(const QString& path)
     }
     if (!thread)
         startThread();
-    SoundEffects* const target = worker;
+    SoundWorker* const target = worker;
     QMetaObject::invokeMethod(
         target, [target, path] { target->play(path); }, Qt::QueuedConnection);
 }
@@ -115,11 +107,11 @@ void QtSoundPlayer::startThread()
 {
     thread = std::make_unique<QThread>();
     thread->setObjectName(QStringLiteral("sounds"));
-    worker = new SoundEffects;
+    worker = new SoundWorker(pluginFolder);
     worker->moveToThread(thread.get());
-    connect(worker, &SoundEffects::loaded, this, &QtSoundPlayer::loaded);
+    connect(worker, &SoundWorker::loaded, this, &QtSoundPlayer::loaded);
     // A file that is there but will not play sounds like a missing one.
-    connect(worker, &SoundEffects::loaded, this, [this](const QString&, bool playable) {
+    connect(worker, &SoundWorker::loaded, this, [this](const QString&, bool playable) {
         if (!playable)
             beep();
     });

@@ -7,19 +7,20 @@
 #include <functional>
 #include <memory>
 
-class SoundEffects;
+class SoundWorker;
 
-// Plays the game's sounds through Qt Multimedia. Connecting to the audio server
-// and loading a file can take long, or hang with a broken server, so all of it
-// happens on a thread of its own, started by the first sound: play() only hands
-// the path over and returns.
+// Plays the game's sounds through the sound plugin (Qt Multimedia). Loading
+// the plugin, connecting to the audio server and reading a file can take long,
+// or hang with a broken server, so all of it happens on a thread of its own,
+// started by the first sound: play() only hands the path over and returns.
 class QtSoundPlayer : public QObject, public SoundPlayer
 {
     Q_OBJECT
 public:
-    /* folder: where the sound files lie; beep: what a missing or unplayable file sounds like
-     * instead */
-    QtSoundPlayer(const QString& folder, std::function<void()> beep);
+    /* soundFolder: where the sound files lie; pluginFolder: where the sound plugin lies;
+       beep: what a missing or unplayable file sounds like instead */
+    QtSoundPlayer(const QString& soundFolder, const QString& pluginFolder,
+                  std::function<void()> beep);
     ~QtSoundPlayer() override;
 
     void play(Sound sound) override;
@@ -33,8 +34,9 @@ signals:
 private:
     void startThread();
 
-    const QString folder;
+    const QString soundFolder;
+    const QString pluginFolder;
     const std::function<void()> beep;
     std::unique_ptr<QThread> thread;
-    SoundEffects* worker = nullptr;
+    SoundWorker* worker = nullptr;
 };

@@ -24,13 +24,15 @@ private:
 };
 } // namespace
 
-Seams Seams::real(const QString& programFolder)
+Seams Seams::real(const QString& programFolder, const QString& pluginFolder)
 {
-    return {[] { return QDate::currentDate(); }, [] { return QTime::currentTime().hour(); },
+    return {[] { return QDate::currentDate(); },
+            [] { return QTime::currentTime().hour(); },
             ClockSeededDraw(),
             [](int status) {
                 std::fflush(nullptr);
                 std::_Exit(status);
             },
-            programFolder};
+            programFolder,
+            pluginFolder};
 }

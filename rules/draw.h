@@ -21,6 +21,8 @@ struct Seams {
     std::function<void(int status)> endProgram;
     /* where the game's sounds and help file lie */
     QString programFolder;
+    /* where its plugins (sound engine, help viewer) lie */
+    QString pluginFolder;
 
-    static Seams real(const QString& programFolder);
+    static Seams real(const QString& programFolder, const QString& pluginFolder);
 };

@@ -39,8 +39,10 @@ WearablePictures wearablePictures(int sei)
 AccessoryWindowPictures accessoryWindowPictures(int sei)
 {
     if (sei == 1)
-        return {QStringLiteral("hana2"), QStringLiteral("pale2")};
-    return {QStringLiteral("flower2"), QStringLiteral("pale1")};
+        return {QStringLiteral("hana2"), QStringLiteral("pale2"), QStringLiteral("紋章のバッジ"),
+                QStringLiteral("金の鎖")};
+    return {QStringLiteral("flower2"), QStringLiteral("pale1"), QStringLiteral("ブローチ"),
+            QStringLiteral("真珠のネックレス")};
 }
 
 namespace {

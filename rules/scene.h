@@ -43,10 +43,13 @@ struct WearablePictures {
 };
 WearablePictures wearablePictures(int sei);
 
-// The accessory window shows these in places 3 and 4.
+// The accessory window shows these pictures in places 3 and 4; the names say
+// which accessory each stands for, as a screen reader reads them.
 struct AccessoryWindowPictures {
     QString brooch;
     QString necklace;
+    QString broochName;
+    QString necklaceName;
 };
 AccessoryWindowPictures accessoryWindowPictures(int sei);
 

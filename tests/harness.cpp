@@ -1,19 +1,22 @@
-// The game with its clock, draws and user driven from the command line, so
-// tests can run it as a real process:
+// The game, linked as the game is, with its clock, draws and user driven from
+// the command line, so tests and the start-up benchmark can run it as a process:
 //   --today YYYY-MM-DD  --hour H  --draw U (repeated, used in turn)
 //   --click WINDOW:BUTTON-OR-MENU-ITEM  --type WINDOW:FIELD:TEXT
 //   (done in order as the windows show)
+//   --first-frame x: ends as soon as the main window's first frame is painted,
+//   printing "first frame libraries=N" (shared libraries mapped then)
 // It prints "shown NAME keys=..." when a window appears, with the stored keys,
-// and "sound FILE" for each sound the game plays.
+// and "sound FILE" for each sound the game plays (and plays it).
 #include "app/game.h"
-#include "platform/gamefiles.h"
-#include "platform/sound.h"
+#include "platform/qtsoundplayer.h"
 #include "rules/draw.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
+#include <QSet>
 #include <QSettings>
 #include <QTimer>
 #include <cstdio>
@@ -23,10 +26,48 @@ namespace {
 class PrintedSound : public SoundPlayer
 {
 public:
+    explicit PrintedSound(const Seams& seams)
+        : real(seams.programFolder, seams.pluginFolder, [] { QApplication::beep(); })
+    {}
     void play(Sound sound) override
     {
         std::printf("sound %s\n", qPrintable(soundFileName(sound)));
         std::fflush(stdout);
+        real.play(sound);
+    }
+
+private:
+    QtSoundPlayer real;
+};
+
+/* the shared libraries this process has mapped */
+int mappedLibraries()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    QSet<QByteArray> libraries;
+    for (const QByteArray& line : maps.readAll().split('\n'))
+        if (line.contains(".so"))
+            libraries.insert(line.mid(line.indexOf('/')));
+    return int(libraries.size());
+}
+
+// Ends the process once the main window's first frame has been painted.
+class FirstFrame : public QObject
+{
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::Paint && widget &&
+            widget->window()->objectName() == QLatin1String("mainform"))
+            QTimer::singleShot(0, [] {
+                std::printf("first frame libraries=%d\n", mappedLibraries());
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+        return false;
     }
 };
 
@@ -74,7 +115,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     nameApplication();
-    Seams seams = Seams::real(gameFilesFolder(QCoreApplication::applicationDirPath()));
+    Seams seams = realSeams();
+    FirstFrame firstFrame;
 
     std::deque<QStringList> steps;
     QList<double> draws;
@@ -88,6 +130,8 @@ int main(int argc, char* argv[])
             seams.hour = [hour = value.toInt()] { return hour; };
         } else if (option == QLatin1String("--draw")) {
             draws.append(value.toDouble());
+        } else if (option == QLatin1String("--first-frame")) {
+            app.installEventFilter(&firstFrame);
         } else if (value.count(QLatin1Char(':')) >= (option == QLatin1String("--type") ? 2 : 1)) {
             steps.push_back(value.split(QLatin1Char(':')));
         }
@@ -104,6 +148,6 @@ int main(int argc, char* argv[])
     });
     driver.start(20);
 
-    PrintedSound sounds;
+    PrintedSound sounds(seams);
     return runGame(app, seams, sounds);
 }

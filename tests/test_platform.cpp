@@ -65,7 +65,7 @@ private slots:
         QTemporaryDir folder(QDir::tempPath() + oddName);
         QVERIFY(make(kind, folder.filePath("tubo.wav"), bytes));
         int beeps = 0;
-        QtSoundPlayer player(folder.path(), [&beeps] { ++beeps; });
+        QtSoundPlayer player(folder.path(), builtGameFolder, [&beeps] { ++beeps; });
         QSignalSpy loaded(&player, &QtSoundPlayer::loaded);
         player.play(Sound::Pot);
         player.play(Sound::Pot);
@@ -78,7 +78,7 @@ private slots:
 
     void soundsInQuickSuccessionReadEachFileOnce()
     {
-        QtSoundPlayer player(builtGameFolder, [] {});
+        QtSoundPlayer player(builtGameFolder, builtGameFolder, [] {});
         QSignalSpy loaded(&player, &QtSoundPlayer::loaded);
         const QList<Sound> sounds{Sound::Water, Sound::Bell, Sound::Pot};
         for (int i = 0; i < 15; ++i)

@@ -84,10 +84,12 @@ struct World {
     QDate today{2026, 12, 6};
     int hour = 12;
     QString folder = builtGameFolder;
+    QString plugins = builtGameFolder;
 
     Seams seams()
     {
-        return {[this] { return today; }, [this] { return hour; },
+        return {[this] { return today; },
+                [this] { return hour; },
                 [this] {
                     ++drawsTaken;
                     if (draws.empty())
@@ -96,7 +98,9 @@ struct World {
                     draws.pop_front();
                     return u;
                 },
-                [this](int status) { ends.append(status); }, folder};
+                [this](int status) { ends.append(status); },
+                folder,
+                plugins};
     }
 };
 constexpr double todayNumber = 46362;

@@ -45,6 +45,7 @@ AboutForm::AboutForm(QWidget* parent)
     auto* Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
                                                twipRect(840, 960, 1335, 255), QStringLiteral("OK"));
     Command1->setDefault(true);
+    setAccessibleName(QStringLiteral("MORVICKについて"));
     connect(Command1, &QPushButton::clicked, this, &AboutForm::Command1_Click);
 }
 

@@ -19,6 +19,10 @@ AcceForm::AcceForm(QWidget* parent)
     for (int index = 0; index < accessorySlots; ++index)
         acheck[index] = placeControl<QCheckBox>(this, QStringLiteral("acheck(%1)").arg(index),
                                                 twipRect(lefts[index], 600, 255, 255));
+    acheck[0]->setAccessibleName(QStringLiteral("王冠"));
+    acheck[1]->setAccessibleName(QStringLiteral("リボン"));
+    setAccessibleName(QStringLiteral("飾りをつける"));
+    showPictures(accessoryWindowPictures(2));
 
     auto* Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
                                                twipRect(600, 960, 1095, 255), QStringLiteral("OK"));
@@ -30,6 +34,8 @@ void AcceForm::showPictures(const AccessoryWindowPictures& pictures)
 {
     Image3_0->setPicture(resourcePicture(pictures.brooch));
     Image4_0->setPicture(resourcePicture(pictures.necklace));
+    acheck[2]->setAccessibleName(pictures.broochName);
+    acheck[3]->setAccessibleName(pictures.necklaceName);
 }
 
 void AcceForm::tick(const Slots& worn)

@@ -23,9 +23,11 @@ QPushButton* placeButton(QWidget* parent, const char* name, const QRect& rect, c
 
 BmpForm::BmpForm(QWidget* parent) : GameDialog(parent, QStringLiteral("bmpform"), QSize(5010, 855))
 {
-    placeLabel(this, QStringLiteral("Label1"), twipRect(120, 120, 360, 180),
-               QStringLiteral("画像"));
+    QLabel* Label1 = placeLabel(this, QStringLiteral("Label1"), twipRect(120, 120, 360, 180),
+                                QStringLiteral("画像"));
     Text1 = placeControl<QLineEdit>(this, QStringLiteral("Text1"), twipRect(600, 120, 3375, 270));
+    // A screen reader names the path box after its label.
+    Label1->setBuddy(Text1);
     auto* Command1 =
         placeButton(this, "Command1", twipRect(4080, 120, 855, 255), QStringLiteral("参照"));
     Command3 = placeButton(this, "Command3", twipRect(1440, 480, 1095, 255), QStringLiteral("OK"));
@@ -36,6 +38,7 @@ BmpForm::BmpForm(QWidget* parent) : GameDialog(parent, QStringLiteral("bmpform")
         placeButton(this, "Command4", twipRect(3840, 480, 1095, 255), QStringLiteral("RESET"));
     Command4->setToolTip(QStringLiteral("背景を元に戻します"));
     setCancelButton(Command2);
+    setAccessibleName(QStringLiteral("背景の画像"));
 
     connect(Text1, &QLineEdit::textChanged, this, &BmpForm::Text1_Change);
     connect(Command1, &QPushButton::clicked, this, &BmpForm::Command1_Click);

@@ -2,10 +2,12 @@
 
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -43,23 +45,71 @@ QLabel* placeColouredLabel(QWidget* parent, const QString& name, const QRect& re
     return label;
 }
 
-QIcon resourceIcon(const QString& name)
+namespace {
+QString pictureFile(const QString& name, bool twice)
 {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/%1.png").arg(name));
-    icon.addFile(QStringLiteral(":/pictures/%1@2x.png").arg(name));
-    return icon;
+    return QStringLiteral(":/pictures/%1%2.png")
+        .arg(name, twice ? QStringLiteral("@2x") : QString());
 }
+
+// Draws one of the game's 32 x 32 pictures at whatever ratio it is asked for;
+// QIcon's own engine would decode every size of a file as soon as it is added.
+class PictureEngine : public QIconEngine
+{
+public:
+    static constexpr QSize iconSize{32, 32};
+
+    explicit PictureEngine(const Picture& shown) : picture(shown) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize&, QIcon::Mode, QIcon::State, qreal scale) override
+    {
+        return picturePixmap(picture.name, scale);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->drawPixmap(rect,
+                            picturePixmap(picture.name, painter->device()->devicePixelRatioF()));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return iconSize.boundedTo(size);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {iconSize, iconSize * 2};
+    }
+    QIconEngine* clone() const override { return new PictureEngine(picture); }
+
+private:
+    const Picture picture;
+};
+} // namespace
 
 Picture resourcePicture(const QString& name)
 {
-    const QIcon icon = resourceIcon(name);
-    // The @2x twin is listed too; the natural size is the smaller one.
-    QSize natural;
-    for (const QSize& size : icon.availableSizes())
-        if (!natural.isValid() || size.width() < natural.width())
-            natural = size;
-    return {name, icon, natural};
+    return {name};
+}
+
+QPixmap picturePixmap(const QString& name, qreal ratio)
+{
+    const bool twice = ratio > 1.0;
+    const QString file = pictureFile(name, twice);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(file, &pixmap)) {
+        pixmap.load(file);
+        pixmap.setDevicePixelRatio(twice ? 2.0 : 1.0);
+        QPixmapCache::insert(file, pixmap);
+    }
+    return pixmap;
+}
+
+QIcon resourceIcon(const QString& name)
+{
+    return QIcon(new PictureEngine(resourcePicture(name)));
 }
 
 ImageControl::ImageControl(const QString& name, const QRect& rect, QWidget* parent)
@@ -94,10 +144,10 @@ void ImageControl::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (background.isValid())
         painter.fillRect(rect(), background);
-    if (shown.icon.isNull())
+    if (shown.name.isEmpty())
         return;
     // The device's ratio, not the widget's: a grab into a high-DPI pixmap gets the @2x picture.
-    const QPixmap pixmap = shown.icon.pixmap(shown.size, painter.device()->devicePixelRatioF());
+    const QPixmap pixmap = picturePixmap(shown.name, painter.device()->devicePixelRatioF());
     if (stretch) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), pixmap);
@@ -148,6 +198,10 @@ std::array<QRadioButton*, 3> placePotPicker(QWidget* parent, const QRect& frameR
 {
     auto* frame = placeControl<QGroupBox>(parent, QStringLiteral("Frame3"), frameRect,
                                           QStringLiteral("つぼの形"));
+    // What each option stands for, as a screen reader reads it.
+    const QString names[] = {QStringLiteral("茶色の素焼きのつぼ"),
+                             QStringLiteral("青緑のレース模様のつぼ"),
+                             QStringLiteral("黄色いつぼ")};
     std::array<QRadioButton*, 3> options{};
     for (int i = 0; i < 3; ++i) {
         ImageControl* pot = placeImage(frame, QStringLiteral("Image%1").arg(3 + i),
@@ -156,6 +210,7 @@ std::array<QRadioButton*, 3> placePotPicker(QWidget* parent, const QRect& frameR
         pot->setBackground(potBackground);
         options[i] = placeControl<QRadioButton>(frame, QStringLiteral("sshape2(%1)").arg(i),
                                                 twipRect(480 + 960 * i, 960, 255, 255));
+        options[i]->setAccessibleName(names[i]);
     }
     options[0]->setChecked(true);
     return options;

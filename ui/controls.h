@@ -60,17 +60,17 @@ QLabel* placeLabel(QWidget* parent, const QString& name, const QRect& rect,
 QLabel* placeColouredLabel(QWidget* parent, const QString& name, const QRect& rect,
                            const QColor& background, const QColor& ink, const QString& text = {});
 
-// One of the game's pictures; the name lets code and tests tell pictures apart.
+// One of the game's pictures, ":/pictures/<name>.png" with its @2x twin for
+// high-DPI screens. Nothing is decoded until the picture is first drawn at a
+// ratio, and then only once: a start decodes what its first frame shows.
 struct Picture {
     QString name;
-    QIcon icon;
-    /* the size the picture is drawn at, in device-independent pixels */
-    QSize size;
 };
-
-// ":/pictures/<name>.png" with its @2x twin, so high-DPI screens get native pixels.
-QIcon resourceIcon(const QString& name);
 Picture resourcePicture(const QString& name);
+/* the picture's pixels for a device pixel ratio, decoded once */
+QPixmap picturePixmap(const QString& name, qreal ratio);
+/* one of the 32 x 32 pictures as an icon (buttons, windows), decoded only as it is drawn */
+QIcon resourceIcon(const QString& name);
 
 // An image on a window: shows a picture at its natural size from its top-left
 // corner (or stretched over its rectangle), reports clicks, and keeps mouse moves

@@ -38,19 +38,8 @@ FirstForm::FirstForm(QWidget* parent)
     // A name may be as long as the user likes.
     namebox->setMaxLength(std::numeric_limits<int>::max());
 
-    QGroupBox* frame2 = placeFrame(this, "Frame2", twipRect(120, 720, 2175, 1575),
-                                   QStringLiteral("モルビックの形"));
-    placeImage(frame2, QStringLiteral("Image1"), twipRect(120, 240, 945, 900),
-               QStringLiteral("morvick13"), Fit::Stretched);
-    placeImage(frame2, QStringLiteral("Image2"), twipRect(1080, 240, 945, 900),
-               QStringLiteral("morvick23"), Fit::Stretched);
-    for (int i = 0; i < 2; ++i)
-        sshape1[i] = placeOption(frame2, QStringLiteral("sshape1(%1)").arg(i),
-                                 twipRect(480 + 960 * i, 1200, 255, 255));
-    sshape1[0]->setChecked(true);
-
-    sshape2 = placePotPicker(this, twipRect(2400, 960, 3135, 1335));
-
+    // Made in reading order, which is the order Tab follows: the row of name,
+    // sex and speech, then shape and pot, then the buttons.
     QGroupBox* frame4 =
         placeFrame(this, "Frame4", twipRect(2400, 0, 735, 855), QStringLiteral("性別"));
     Option1 = placeOption(frame4, QStringLiteral("Option1"), twipRect(120, 240, 495, 255),
@@ -67,16 +56,31 @@ FirstForm::FirstForm(QWidget* parent)
     Option3 = placeOption(frame5, QStringLiteral("Option3"), twipRect(120, 480, 855, 255),
                           QStringLiteral("女言葉"));
 
+    QGroupBox* frame2 = placeFrame(this, "Frame2", twipRect(120, 720, 2175, 1575),
+                                   QStringLiteral("モルビックの形"));
+    placeImage(frame2, QStringLiteral("Image1"), twipRect(120, 240, 945, 900),
+               QStringLiteral("morvick13"), Fit::Stretched);
+    placeImage(frame2, QStringLiteral("Image2"), twipRect(1080, 240, 945, 900),
+               QStringLiteral("morvick23"), Fit::Stretched);
+    for (int i = 0; i < 2; ++i)
+        sshape1[i] = placeOption(frame2, QStringLiteral("sshape1(%1)").arg(i),
+                                 twipRect(480 + 960 * i, 1200, 255, 255));
+    sshape1[0]->setChecked(true);
+    sshape1[0]->setAccessibleName(QStringLiteral("丸いモルビック"));
+    sshape1[1]->setAccessibleName(QStringLiteral("柱のように細長いモルビック"));
+
+    sshape2 = placePotPicker(this, twipRect(2400, 960, 3135, 1335));
+
     okbutton = placeButton(this, "okbutton", 3480, QStringLiteral("OK"));
     okbutton->setEnabled(false);
     cancelbutton = placeButton(this, "cancelbutton", 4560, QStringLiteral("END"));
     Command1 = placeButton(this, "Command1", 4560, QStringLiteral("CANCEL"));
     Command1->hide();
+    setAccessibleName(QStringLiteral("新しいモルビック"));
     // Esc is CANCEL only while CANCEL is offered; on a first start it does nothing,
     // so the name typed so far is never lost by a stray key.
     setCancelButton(Command1);
 
-    setTabOrder(namebox, sshape1[0]);
     connect(namebox, &QLineEdit::textChanged, this, &FirstForm::namebox_Change);
     connect(okbutton, &QPushButton::clicked, this, &FirstForm::okbutton_Click);
     connect(cancelbutton, &QPushButton::clicked, this, &FirstForm::cancelbutton_Click);

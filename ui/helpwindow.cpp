@@ -1,7 +1,5 @@
 #include "helpwindow.h"
 
-#include "controls.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QHelpContentItem>
@@ -13,7 +11,6 @@
 #include <QHelpLink>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -24,6 +21,7 @@ HelpBrowser::HelpBrowser(const QHelpEngineCore& helpEngine, QWidget* parent)
     : QTextBrowser(parent), engine(helpEngine)
 {
     setObjectName(QStringLiteral("helppage"));
+    setAccessibleName(QStringLiteral("ヘルプのページ"));
     // The pages bring their own paper and ink; bullets and the margins around
     // the page follow them instead of a dark desktop theme.
     QPalette paper = palette();
@@ -45,9 +43,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), file(helpFile)
 {
     setObjectName(QStringLiteral("helpwindow"));
-    setWindowIcon(resourceIcon(QStringLiteral("icon")));
-    // The Japanese gothic keeps the rows of the contents and index from crowding.
-    setFont(gothicFont(10, false));
+    setAccessibleName(QStringLiteral("ヘルプ"));
     resize(720, 480);
 
     engine = new QHelpEngine(collectionFile(), this);
@@ -58,6 +54,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("helptabs"));
+    tabs->setAccessibleName(QStringLiteral("目次とキーワード"));
     contentsTab = buildContentsTab();
     indexTab = buildIndexTab();
     tabs->addTab(contentsTab, QStringLiteral("目次"));
@@ -103,6 +100,7 @@ QWidget* HelpWindow::buildContentsTab()
 {
     QHelpContentWidget* contents = engine->contentWidget();
     contents->setObjectName(QStringLiteral("contents"));
+    contents->setAccessibleName(QStringLiteral("目次の項目"));
     contents->setHeaderHidden(true);
     connect(contents, &QHelpContentWidget::linkActivated, this,
             [this](const QUrl& url) { page->setSource(url); });
@@ -120,9 +118,11 @@ QWidget* HelpWindow::buildIndexTab()
     tab->setObjectName(QStringLiteral("indextab"));
     indexFilter = new QLineEdit(tab);
     indexFilter->setObjectName(QStringLiteral("indexfilter"));
+    indexFilter->setAccessibleName(QStringLiteral("キーワードで検索"));
     indexFilter->setClearButtonEnabled(true);
     QHelpIndexWidget* index = engine->indexWidget();
     index->setObjectName(QStringLiteral("index"));
+    index->setAccessibleName(QStringLiteral("キーワード一覧"));
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(indexFilter);
     layout->addWidget(index);
@@ -150,9 +150,9 @@ void HelpWindow::showEvent(QShowEvent* event)
     }
 }
 
-void HelpWindow::open(Start start)
+void HelpWindow::open(bool atIndex)
 {
-    if (start == Start::Contents) {
+    if (!atIndex) {
         tabs->setCurrentWidget(contentsTab);
         showStartPage();
     } else {
@@ -221,26 +221,18 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void HelpWindow::placeBeside(const QWidget& game)
+// The plugin the game loads when help is first asked for.
+class HelpViewerPlugin : public QObject, public HelpViewerFactory
 {
-    const QScreen* screen = game.screen();
-    if (!screen)
-        return;
-    constexpr QSize preferred(720, 480);
-    // Narrower than this, the page beside the contents is too cramped to read.
-    constexpr int narrowest = 360;
-    const QRect area = screen->availableGeometry();
-    const QRect gameFrame = game.frameGeometry();
-    const QSize frame = gameFrame.size() - game.size();
-    const int roomRight = area.right() - gameFrame.right() - frame.width();
-    const int roomLeft = gameFrame.left() - area.left() - frame.width();
-    QSize size = preferred.boundedTo(area.size() - frame);
-    if (std::max(roomRight, roomLeft) >= narrowest)
-        size.setWidth(std::min(size.width(), std::max(roomRight, roomLeft)));
-    resize(size);
-    const bool right = roomRight >= size.width() || roomRight >= roomLeft;
-    const int outerWidth = size.width() + frame.width();
-    const QPoint topLeft(right ? gameFrame.right() + 1 : gameFrame.left() - outerWidth,
-                         gameFrame.top());
-    placeOnScreen(*this, topLeft, game);
-}
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID MORVICK_HELP_VIEWER_FACTORY_IID)
+    Q_INTERFACES(HelpViewerFactory)
+
+public:
+    QWidget* createViewer(const QString& helpFile, QWidget* parent) override
+    {
+        return new HelpWindow(helpFile, parent);
+    }
+};
+
+#include "helpwindow.moc"

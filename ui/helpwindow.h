@@ -1,5 +1,7 @@
 #pragma once
 
+#include "helpviewer.h"
+
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWidget>
@@ -27,20 +29,16 @@ private:
 
 // The help viewer: contents and keyword index beside the page. Not modal, so
 // the plant can be cared for while the help is open.
-class HelpWindow : public QWidget
+class HelpWindow : public QWidget, public HelpViewer
 {
     Q_OBJECT
+    Q_INTERFACES(HelpViewer)
 public:
-    enum class Start { Contents, Index };
-
     HelpWindow(const QString& helpFile, QWidget* parent);
     ~HelpWindow() override;
 
-    const QString& helpFile() const { return file; }
-    void open(Start start);
-    // Beside the game where there is room (right, else left), narrower if need
-    // be, never larger than the screen, and always on it.
-    void placeBeside(const QWidget& game);
+    QString helpFile() const override { return file; }
+    void open(bool atIndex) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

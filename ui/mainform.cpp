@@ -5,11 +5,12 @@
 #include "bmpform.h"
 #include "controls.h"
 #include "firstform.h"
-#include "helpwindow.h"
+#include "helpviewer.h"
 #include "overform.h"
 #include "plantscene.h"
 #include "platform/helpfile.h"
 #include "platform/picturefile.h"
+#include "platform/plugins.h"
 #include "rules/accessories.h"
 #include "rules/dailycheck.h"
 #include "rules/newplant.h"
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <cstdio>
 
 MainForm::MainForm(const Seams& gameSeams, SoundPlayer& soundPlayer, QWidget* parent)
@@ -43,11 +45,14 @@ MainForm::MainForm(const Seams& gameSeams, SoundPlayer& soundPlayer, QWidget* pa
     auto* client = new QWidget(this);
     client->setFixedSize(px(3840), px(2295));
     setCentralWidget(client);
-    Picture1 = new PlantScene(client);
-    connect(Picture1, &PlantScene::plantClicked, this, &MainForm::sshape1_Click);
-    connect(Picture1, &PlantScene::bareMouseMove, this, &MainForm::Picture1_MouseMove);
     buildLabels(client);
     buildButtons(client);
+    // Made after the buttons, so Tab reaches the plant after them and the window
+    // still opens with the focus on the first button; drawn under them all.
+    Picture1 = new PlantScene(client);
+    Picture1->lower();
+    connect(Picture1, &PlantScene::plantClicked, this, &MainForm::sshape1_Click);
+    connect(Picture1, &PlantScene::bareMouseMove, this, &MainForm::Picture1_MouseMove);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -90,6 +95,8 @@ void MainForm::buildButtons(QWidget* client)
         made->setIcon(resourceIcon(QLatin1String(icon)));
         made->setIconSize(QSize(32, 32));
         made->setToolTip(tip);
+        // A picture button says nothing to a screen reader but what it is named.
+        made->setAccessibleName(tip);
         made->setFocusPolicy(Qt::TabFocus);
         connect(made, &QPushButton::clicked, this, handler);
     };
@@ -296,7 +303,6 @@ void MainForm::mnew_Click()
     if (!firstform)
         firstform = new FirstForm(this);
     firstform->offerCancel();
-    placeOverCentre(*firstform, *this);
     const int result = firstform->exec();
     if (result == QDialog::Accepted)
         confirmNewPlant(true);
@@ -381,19 +387,54 @@ void MainForm::mhelp2_Click()
     openHelp(true);
 }
 
+namespace {
+// Beside the game where there is room (right, else left), narrower if need
+// be, never larger than the screen, and always on it.
+void placeBeside(QWidget& viewer, const QWidget& game)
+{
+    const QScreen* screen = game.screen();
+    if (!screen)
+        return;
+    constexpr QSize preferred(720, 480);
+    // Narrower than this, the page beside the contents is too cramped to read.
+    constexpr int narrowest = 360;
+    const QRect area = screen->availableGeometry();
+    const QRect gameFrame = game.frameGeometry();
+    const QSize frame = gameFrame.size() - game.size();
+    const int roomRight = area.right() - gameFrame.right() - frame.width();
+    const int roomLeft = gameFrame.left() - area.left() - frame.width();
+    QSize size = preferred.boundedTo(area.size() - frame);
+    if (std::max(roomRight, roomLeft) >= narrowest)
+        size.setWidth(std::min(size.width(), std::max(roomRight, roomLeft)));
+    viewer.resize(size);
+    const bool right = roomRight >= size.width() || roomRight >= roomLeft;
+    const int outerWidth = size.width() + frame.width();
+    const QPoint topLeft(right ? gameFrame.right() + 1 : gameFrame.left() - outerWidth,
+                         gameFrame.top());
+    placeOnScreen(viewer, topLeft, game);
+}
+} // namespace
+
 // Does nothing at all when the help file is not there under its exact name.
 void MainForm::openHelp(bool atIndex)
 {
     const QString file = helpFileIn(seams.programFolder);
     if (file.isEmpty())
         return;
-    if (helpwindow && helpwindow->helpFile() != file)
+    if (helpwindow && qobject_cast<HelpViewer*>(helpwindow)->helpFile() != file)
         delete helpwindow;
     if (!helpwindow) {
-        helpwindow = new HelpWindow(file, this);
-        helpwindow->placeBeside(*this);
+        auto* factory = qobject_cast<HelpViewerFactory*>(
+            loadPlugin(seams.pluginFolder, QStringLiteral("morvick_helpviewer")));
+        if (!factory)
+            return;
+        helpwindow = factory->createViewer(file, this);
+        helpwindow->setWindowIcon(windowIcon());
+        // The Japanese gothic keeps the rows of the contents and index from crowding.
+        helpwindow->setFont(gothicFont(10, false));
+        placeBeside(*helpwindow, *this);
     }
-    helpwindow->open(atIndex ? HelpWindow::Start::Index : HelpWindow::Start::Contents);
+    qobject_cast<HelpViewer*>(helpwindow)->open(atIndex);
 }
 
 void MainForm::mabout_Click()

@@ -11,7 +11,6 @@
 
 class AboutForm;
 class FirstForm;
-class HelpWindow;
 class PlantScene;
 class QLabel;
 
@@ -90,7 +89,8 @@ private:
     // Windows that outlive one showing.
     QPointer<FirstForm> firstform;
     QPointer<AboutForm> aboutform;
-    QPointer<HelpWindow> helpwindow;
+    /* the help plugin's viewer, a HelpViewer */
+    QPointer<QWidget> helpwindow;
     /* the colour dialog's own colour: the last one chosen, invalid before the first */
     QColor helpdialogColour;
 

@@ -27,6 +27,7 @@ OverForm::OverForm(Cause cause, QWidget* parent)
                                                twipRect(960, rotted ? 480 : 600, 975, 255),
                                                QStringLiteral("END"));
     Command1->setDefault(true);
+    setAccessibleName(QStringLiteral("お別れ"));
     connect(Command1, &QPushButton::clicked, this, &OverForm::Command1_Click);
 }
 

@@ -1,7 +1,10 @@
 #include "plantscene.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 PlantScene::PlantScene(QWidget* parent)
     : QWidget(parent),
@@ -25,6 +28,9 @@ PlantScene::PlantScene(QWidget* parent)
     setObjectName(QStringLiteral("Picture1"));
     setGeometry(twipRect(0, 0, 1455, 1685));
     setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QStringLiteral("モルビック"));
+    setAccessibleDescription(QStringLiteral("スペースキーかEnterキーで、モルビックにさわります"));
     takeOffAll();
     connect(sshape1, &ImageControl::clicked, this, &PlantScene::plantClicked);
 }
@@ -107,6 +113,40 @@ void PlantScene::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), colour);
     if (!picture.isNull())
         painter.drawImage(QPoint(0, 0), picture);
+    if (focusFromKeyboard) {
+        QStyleOptionFocusRect mark;
+        mark.initFrom(this);
+        mark.backgroundColor = colour;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &painter, this);
+    }
+}
+
+void PlantScene::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        emit plantClicked();
+}
+
+void PlantScene::focusInEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    focusFromKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                        reason == Qt::ShortcutFocusReason;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PlantScene::focusOutEvent(QFocusEvent* event)
+{
+    focusFromKeyboard = false;
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void PlantScene::mouseMoveEvent(QMouseEvent* event)

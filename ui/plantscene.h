@@ -41,6 +41,10 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // The keyboard's way to touch the plant: Tab to it, then Space or Enter.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     /* the image of the accessory of slot 1..4 */
@@ -56,4 +60,6 @@ private:
     ImageControl* const flower0;
     QColor colour;
     QImage picture;
+    /* the focus came by Tab: only then is it marked, so the mouse sees no change */
+    bool focusFromKeyboard = false;
 };

@@ -17,6 +17,7 @@ TuboForm::TuboForm(QWidget* parent)
     for (QPushButton* button : {cancelbutton, okbutton})
         button->setAutoDefault(false);
     setCancelButton(cancelbutton);
+    setAccessibleName(QStringLiteral("つぼの種類"));
 
     setTabOrder(cancelbutton, okbutton);
     setTabOrder(okbutton, sshape2[0]);

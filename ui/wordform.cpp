@@ -11,6 +11,7 @@ WordForm::WordForm(QWidget* parent)
                                                   twipRect(120, 120 + 360 * index, 4215, 255),
                                                   QStringLiteral("Option1"));
     sword[0]->setChecked(true);
+    setAccessibleName(QStringLiteral("話しかける"));
 
     auto* Command1 = placeControl<QPushButton>(
         this, QStringLiteral("Command1"), twipRect(1680, 1680, 975, 255), QStringLiteral("OK"));

@@ -3,7 +3,7 @@
 // of the run pays for starting the sound thread. Run by hand, e.g.
 //   bench_care                      (uses the platform in QT_QPA_PLATFORM)
 //   bench_care 30                   (30 rounds instead of 20)
-#include "platform/gamefiles.h"
+#include "app/game.h"
 #include "platform/qtsoundplayer.h"
 #include "ui/mainform.h"
 
@@ -82,9 +82,9 @@ int main(int argc, char** argv)
                       QString::number(QDate(1899, 12, 30).daysTo(today)));
     settings.sync();
 
-    Seams seams = Seams::real(gameFilesFolder(QCoreApplication::applicationDirPath()));
+    Seams seams = realSeams();
     seams.endProgram = [](int) {};
-    QtSoundPlayer sounds(seams.programFolder, [] { QApplication::beep(); });
+    QtSoundPlayer sounds(seams.programFolder, seams.pluginFolder, [] { QApplication::beep(); });
     MainForm mainform(seams, sounds);
     mainform.Form_Load();
     mainform.show();
