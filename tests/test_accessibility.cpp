@@ -37,17 +37,9 @@ private slots:
     void everyControlHasAnOwnName_data()
     {
         QTest::addColumn<int>("window");
-        const char* rows[] = {"main",
-                              "setup",
-                              "talk",
-                              "accessories, female",
-                              "accessories, male",
-                              "pot",
-                              "picture",
-                              "rotted",
-                              "dried up",
-                              "About",
-                              "help"};
+        // clang-format off
+        const char* rows[] = {"main", "setup", "talk", "accessories, female", "accessories, male", "pot", "picture", "rotted", "dried up", "About", "help"};
+        // clang-format on
         for (int row = 0; row < int(std::size(rows)); ++row)
             QTest::newRow(rows[row]) << row;
     }
@@ -62,17 +54,10 @@ private slots:
         auto* accessories = new AcceForm(&main);
         if (window == 4)
             accessories->showPictures(accessoryWindowPictures(1));
-        QWidget* const windows[] = {&main,
-                                    new FirstForm(&main),
-                                    talk,
-                                    accessories,
-                                    accessories,
-                                    new TuboForm(&main),
-                                    new BmpForm(&main),
-                                    new OverForm(OverForm::Cause::Rotted, &main),
-                                    new OverForm(OverForm::Cause::DriedUp, &main),
-                                    new AboutForm(&main),
-                                    nullptr};
+        // clang-format off
+        QWidget* const windows[] = {&main, new FirstForm(&main), talk, accessories, accessories, new TuboForm(&main), new BmpForm(&main),
+            new OverForm(OverForm::Cause::Rotted, &main), new OverForm(OverForm::Cause::DriedUp, &main), new AboutForm(&main), nullptr};
+        // clang-format on
         if (window == 10) // the help viewer comes from its plugin
             main.findChild<QAction*>("mhepl1")->trigger();
         QWidget* shown = window == 10 ? main.findChild<QWidget*>("helpwindow") : windows[window];

@@ -1,11 +1,8 @@
 // The rules of the game over the plant state, at the edges of their bands.
-#include "rules/accessories.h"
-#include "rules/dailycheck.h"
 #include "rules/scene.h"
 #include "rules/store.h"
 #include "rules/talk.h"
 #include "rules/touch.h"
-#include "rules/water.h"
 #include "testenv.h"
 
 namespace {
@@ -124,87 +121,6 @@ private slots:
         QCOMPARE(dayText(46362.5), QStringLiteral("46362.5"));
     }
 
-    void theDailyCheckAgesDrainsAndPunishes_data()
-    {
-        QTest::addColumn<int>("away");
-        QTest::addColumn<int>("ai");
-        QTest::addColumn<int>("swater");
-        QTest::addColumn<int>("aiAfter");
-        QTest::addColumn<int>("daysAfter");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("driedUp");
-        // clang-format off
-        QTest::newRow("same day") << 0 << 5 << 3 << 5 << 10 << "" << false;
-        QTest::newRow("two days: no punishment") << 2 << 5 << 3 << 5 << 12 << "" << false;
-        QTest::newRow("three days: lonely at 0") << 3 << 10 << 3 << 0 << 13 << "名は、あなたがかまってあげなかったので寂しがっています" << false;
-        QTest::newRow("three days: bad mood at -1") << 3 << 9 << 3 << -1 << 13 << "名は、すっかりご機嫌斜めです" << false;
-        QTest::newRow("clock set back") << -5 << 5 << 3 << 5 << 5 << "" << false;
-        QTest::newRow("-27 lives at -30") << 1 << 5 << -27 << 5 << 11 << "" << false;
-        QTest::newRow("-28 dries up at -31") << 1 << 5 << -28 << 5 << 11 << "" << true;
-        QTest::newRow("a clock decades away holds the age") << 40000 << 0 << 3 << -10 << 32767 << "名は、すっかりご機嫌斜めです" << false;
-        // clang-format on
-    }
-    void theDailyCheckAgesDrainsAndPunishes()
-    {
-        QFETCH(int, away);
-        QFETCH(int, ai);
-        QFETCH(int, swater);
-        PlantState state;
-        state.sname = QStringLiteral("名");
-        state.ai = ai;
-        state.swater = swater;
-        state.days = 10;
-        state.lastday = todayNumber - away;
-        const DailyCheckOutcome outcome = dailyCheck(state, todayNumber);
-        QTEST(int(state.ai), "aiAfter");
-        QTEST(int(state.days), "daysAfter");
-        QCOMPARE(int(state.swater), swater - 3);
-        QCOMPARE(state.lastday, todayNumber);
-        QTEST(outcome.message, "message");
-        QTEST(outcome.driedUp, "driedUp");
-        QCOMPARE(dayNumber(QDate(1899, 12, 31)), 1.0);
-    }
-
-    void theSceneFollowsShapeAgeAndPot_data()
-    {
-        QTest::addColumn<int>("shape");
-        QTest::addColumn<int>("days");
-        QTest::addColumn<int>("pot");
-        QTest::addColumn<QString>("plant");
-        QTest::addColumn<QList<int>>(
-            "places"); /* okan top, hana left and top, ribon top, pale top */
-        QTest::addColumn<QString>("potPicture");
-        // clang-format off
-        QTest::newRow("round, day 60") << 1 << 60 << 1 << "morvick1" << QList<int>{150, 240, 360, 720, 900} << "tubo1";
-        QTest::newRow("round, day 61") << 1 << 61 << 2 << "morvick12" << QList<int>{150, 240, 360, 720, 900} << "tubo2";
-        QTest::newRow("tall, day 120") << 2 << 120 << 3 << "morvick22" << QList<int>{120, 360, 480, 840, 510} << "tubo3";
-        QTest::newRow("tall, day 121") << 2 << 121 << 0 << "morvick23" << QList<int>{120, 360, 480, 840, 510} << "";
-        QTest::newRow("tall, a negative age") << 2 << -5 << 4 << "morvick2" << QList<int>{120, 360, 480, 840, 510} << "";
-        QTest::newRow("an unknown shape keeps all") << 3 << 200 << 1 << "" << QList<int>{} << "tubo1";
-        // clang-format on
-    }
-    void theSceneFollowsShapeAgeAndPot()
-    {
-        QFETCH(int, shape);
-        QFETCH(int, days);
-        QFETCH(int, pot);
-        QFETCH(QString, plant);
-        PlantState state;
-        state.sshape1 = shape;
-        state.days = days;
-        state.sshape2 = pot;
-        state.ai = -1;
-        int taken = 0;
-        const ScenePlan plan = planScene(state, drawsOf({}, &taken));
-        QCOMPARE(plan.shape ? plan.shape->picture : QString(), plant);
-        const AccessoryPlaces at = plan.shape ? plan.shape->places : AccessoryPlaces{};
-        const QList<int> places{at.okanTop, at.hanaLeft, at.hanaTop, at.ribonTop, at.paleTop};
-        QTEST(plan.shape ? places : QList<int>{}, "places");
-        QTEST(plan.pot, "potPicture");
-        QCOMPARE(plan.age, QString::number(days));
-        QCOMPARE(taken, 0);
-    }
-
     // The lowest of N equally likely draws wins; N by affection, no draw at all below 0.
     void oddsGrowWithAffection_data()
     {
@@ -245,42 +161,6 @@ private slots:
         QCOMPARE(taken, odds > 0 ? 1 : 0);
         QVERIFY(!wins(1.0 / qMax(odds, 1), &unused));
         QCOMPARE(aiAfter, bloom ? ai : ai + 1);
-    }
-
-    void wateringByBand_data()
-    {
-        QTest::addColumn<int>("before");
-        QTest::addColumn<int>("aiChange");
-        QTest::addColumn<int>("startBand"); /* the start-up band with the same line, or 99 */
-        // clang-format off
-        QTest::newRow("-13 to -11") << -13 << 1 << -11;
-        QTest::newRow("-12 to -10") << -12 << 1 << -10;
-        QTest::newRow("-2 to 0") << -2 << 1 << 99;
-        QTest::newRow("17 to 19") << 17 << 1 << 99;
-        QTest::newRow("18 to 20") << 18 << -1 << 30;
-        QTest::newRow("22 to 24") << 22 << -1 << 30;
-        QTest::newRow("23 to 25: rotted") << 23 << 0 << 0;
-        // clang-format on
-    }
-    void wateringByBand()
-    {
-        QFETCH(int, before);
-        QFETCH(int, startBand);
-        PlantState state;
-        state.swater = before;
-        state.ai = 7;
-        const WateringOutcome outcome = water(state);
-        QCOMPARE(int(state.swater), before + 2);
-        QTEST(state.ai - 7, "aiChange");
-        QCOMPARE(bool(outcome.status), startBand != 0);
-        if (startBand == 99)
-            QCOMPARE(outcome.status->message,
-                     QStringLiteral("水をかけてもらって気持ちよさそうです"));
-        else if (startBand != 0)
-            QCOMPARE(outcome.status->message, waterStatusAtStart(startBand).message);
-        if (outcome.status)
-            QCOMPARE(outcome.status->info,
-                     waterStatusAtStart(startBand == 99 ? 0 : startBand).info);
     }
 
     void aTouchRaisesAffectionUpToItsLimitAndDrawsARemark()
@@ -340,34 +220,6 @@ private slots:
             QCOMPARE(reactionLine(draw, 5), reactionLine(draw, 2));
         }
         QCOMPARE(lines.size(), 10);
-    }
-
-    void accessoriesFollowTheTicks_data()
-    {
-        QTest::addColumn<Slots>("ticked");
-        QTest::addColumn<int>("remarkOf"); /* the slot whose remark is left; 0 none, 5 all four */
-        QTest::newRow("none") << Slots{false, false, false, false} << 0;
-        QTest::newRow("crown") << Slots{true, false, false, false} << 1;
-        QTest::newRow("bow") << Slots{false, true, false, false} << 2;
-        QTest::newRow("crown and brooch") << Slots{true, false, true, false} << 3;
-        QTest::newRow("necklace") << Slots{false, false, false, true} << 4;
-        QTest::newRow("all four") << Slots{true, true, true, true} << 5;
-    }
-    void accessoriesFollowTheTicks()
-    {
-        QFETCH(Slots, ticked);
-        QFETCH(int, remarkOf);
-        PlantState state;
-        state.sacce = {0, 1, 1, 7, 1};
-        const AccessoryOutcome outcome = wearAccessories(state, ticked);
-        QCOMPARE(int(state.ai), 1);
-        QCOMPARE(wornSlots(state), ticked);
-        for (int slot = 1; slot <= accessorySlots; ++slot)
-            QCOMPARE(int(state.sacce[slot]), ticked[slot - 1] ? 1 : 0);
-        const QString expected =
-            remarkOf == 5 ? QStringLiteral("ちょっと重たそうです") : accessoryRemark(remarkOf);
-        QCOMPARE(outcome.message.value_or(QString()), remarkOf ? expected : QString());
-        QVERIFY(remarkOf == 0 || !expected.isEmpty());
     }
 };
 

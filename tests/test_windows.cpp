@@ -326,8 +326,11 @@ private slots:
         QTest::newRow("END at the first start ends the game and stores nothing") << "smode=0" << "[namebox:a cancelbutton] opened=firstform effects=end0";
         QTest::newRow("closing the first setup grows the default plant unstored") << "smode=0" << "[namebox:a] opened=firstform(open) namebox=ザボン agebox=0";
         QTest::newRow("Esc and Enter in the first setup's name box keep the window and the name") << "smode=0" << "[namebox:a key:Esc key:Return namebox=a] opened=firstform(open)";
-        QTest::newRow("two days away go unnoticed") << "lastday=46360 swater=10" << "smsgbox=";
-        QTest::newRow("three days away make the plant lonely") << "lastday=46359 swater=10 ai=10" << "smsgbox=ザボンは、あなたがかまってあげなかったので寂しがっています";
+        QTest::newRow("two days away go unnoticed") << "lastday=46360 swater=10 days=4" << "smsgbox= agebox=6 ai=0";
+        QTest::newRow("three days away make the plant lonely") << "lastday=46359 swater=10 ai=10" << "smsgbox=ザボンは、あなたがかまってあげなかったので寂しがっています ai=0";
+        QTest::newRow("three days away put the plant below zero out of sorts") << "lastday=46359 swater=10 ai=9" << "smsgbox=ザボンは、すっかりご機嫌斜めです ai=-1";
+        QTest::newRow("a clock set back takes the days off the age") << "lastday=46367 swater=10 days=10" << "agebox=5 smsgbox= infobox=元気です";
+        QTest::newRow("a clock decades away holds the age") << "lastday=6362 swater=10 days=10" << "agebox=32767 ai=-10 smsgbox=ザボンは、すっかりご機嫌斜めです";
         QTest::newRow("water at -30 after the start leaves the plant alive") << "swater=-27" << "smsgbox=乾いて、苦しそうです";
         QTest::newRow("water at -31 dries the plant up and END deletes it") << "swater=-28" << "[Command1] opened=overform2 store= effects=end0";
         QTest::newRow("a round plant of 60 days is young and wears its accessories low") << "days=60" << "u:0.99 sshape1=morvick1 agebox=60 flower(0)=- draws=1 okan@=35,10 hana(0)@=16,24 ribon@=33,48 pale(0)@=34,60";
@@ -335,6 +338,8 @@ private slots:
             QTest::addRow("a round plant of %d days shows %s", days, picture) << QString("days=%1").arg(days) << QString("u:0.99 sshape1=") + picture;
         QTest::newRow("a tall plant of 60 days is young and wears its accessories high") << "sshape1=2 days=60" << "u:0.99 sshape1=morvick2 okan@=35,8 hana(0)@=24,32 ribon@=33,56 pale(0)@=34,34";
         QTest::newRow("a tall plant of 121 days is old and stands in its own pot") << "sshape1=2 days=121 sshape2=3" << "u:0.99 sshape1=morvick23 sshape2=tubo3";
+        QTest::newRow("a tall plant of a negative age is young") << "sshape1=2 days=-5 sshape2=3" << "u:0.99 sshape1=morvick2 agebox=-5 okan@=35,8";
+        QTest::newRow("an unknown shape or pot keeps the pictures the window opened with") << "sshape1=3 days=200 sshape2=4 sacce1=1" << "u:0.99 sshape1=morvick2 okan@=35,8 sshape2=tubo1";
         QTest::newRow("only accessories stored as 1 are worn") << "sei=2 sacce1=1 sacce2=2 sacce3=1" << "u:0.99 okan=okan ribon=- hana(0)=hana1 pale(0)=-";
         QTest::newRow("a male plant wears and blooms in his own pictures") << "sei=1 sacce3=1 sacce4=1" << "u:0 hana(0)=hana2 pale(0)=pale2 flower(0)=flower2";
         QTest::newRow("a female plant blooms pink on a drawn 1") << "sei=2" << "u:0 flower(0)=flower1 draws=1";
