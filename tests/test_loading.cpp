@@ -43,7 +43,8 @@ private slots:
 
         main.findChild<QAction*>("mhepl1")->trigger();
         auto* help = main.findChild<QWidget*>("helpwindow");
-        QVERIFY(help && help->isVisible());
+        QVERIFY(help);
+        QTRY_VERIFY(help->isVisible());
         QCOMPARE(mappedHeavyLibraries(),
                  QStringList({"libQt6Help", "libQt6Sql", "libQt6Multimedia"}));
     }

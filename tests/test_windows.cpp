@@ -141,7 +141,9 @@ struct Game {
             QTest::mouseEvent(QTest::MouseAction(mouse), main.windowHandle(), Qt::LeftButton, {},
                               target->mapTo(&main, QPoint(2, 2)));
         } else if (kind == ':') {
-            root.findChild<QLineEdit*>(name)->setText(text);
+            QLineEdit* field = nullptr; // the help viewer's comes a turn of the event loop later
+            QTRY_VERIFY((field = root.findChild<QLineEdit*>(name)));
+            field->setText(text);
         } else if (step.startsWith('@')) {
             root.findChild<QWidget*>(step.mid(1))->setFocus();
         } else if (step.startsWith('#')) {

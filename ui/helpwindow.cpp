@@ -15,6 +15,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 HelpBrowser::HelpBrowser(const QHelpEngineCore& helpEngine, QWidget* parent)
@@ -46,12 +47,22 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     setAccessibleName(QStringLiteral("ヘルプ"));
     resize(720, 480);
 
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        new QShortcut(keys, this, this, &QWidget::close);
+}
+
+void HelpWindow::setUpEngine()
+{
     engine = new QHelpEngine(collectionFile(), this);
     // Qt 6 opens a collection read-only unless told otherwise, and then cannot register.
     engine->setReadOnly(false);
     engine->setupData();
     engine->registerDocumentation(file);
+}
 
+void HelpWindow::buildPanes()
+{
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("helptabs"));
     tabs->setAccessibleName(QStringLiteral("目次とキーワード"));
@@ -73,10 +84,6 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
 
     connect(engine->contentModel(), &QHelpContentModel::contentsCreated, this,
             &HelpWindow::contentsReady);
-
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
-        new QShortcut(keys, this, this, &QWidget::close);
 }
 
 HelpWindow::~HelpWindow()
@@ -85,6 +92,8 @@ HelpWindow::~HelpWindow()
     // beside its models, which are deleted before the threads are stopped; they
     // finish first (a small file takes milliseconds). The engine closes before
     // its folder goes away.
+    if (!engine)
+        return;
     if (const QObject* models = static_cast<QObject*>(engine->contentModel())->parent())
         for (QThread* reader : models->findChildren<QThread*>(Qt::FindDirectChildrenOnly))
             reader->wait();
@@ -144,15 +153,34 @@ void HelpWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // The window may have been made narrower to fit beside the game; the
     // contents keep a third of it, the page the rest.
-    if (!panesSized) {
+    if (panes && !panesSized) {
         panesSized = true;
         panes->setSizes({width() * 3 / 10, width() * 7 / 10});
     }
 }
 
+// The engine is set up, the panes are built and the window is first drawn on
+// turns of the event loop of their own, so that none holds the user-interface
+// thread for a frame.
 void HelpWindow::open(bool atIndex)
 {
-    if (!atIndex) {
+    openAtIndex = atIndex;
+    if (tabs)
+        showOpened();
+    else if (!panesPending)
+        QTimer::singleShot(0, this, [this] {
+            setUpEngine();
+            QTimer::singleShot(0, this, [this] {
+                buildPanes();
+                QTimer::singleShot(0, this, &HelpWindow::showOpened);
+            });
+        });
+    panesPending = true;
+}
+
+void HelpWindow::showOpened()
+{
+    if (!openAtIndex) {
         tabs->setCurrentWidget(contentsTab);
         showStartPage();
     } else {

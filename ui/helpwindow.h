@@ -46,6 +46,9 @@ protected:
 
 private:
     QString collectionFile() const;
+    void setUpEngine();
+    void buildPanes();
+    void showOpened();
     QWidget* buildContentsTab();
     QWidget* buildIndexTab();
     void contentsReady();
@@ -63,6 +66,8 @@ private:
     // The engine's collection lives apart from the program folder, which may be read-only.
     QTemporaryDir collectionFolder;
     bool startPagePending = false;
+    bool openAtIndex = false;
+    bool panesPending = false;
     QSplitter* panes = nullptr;
     bool panesSized = false;
 };
