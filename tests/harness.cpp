@@ -142,9 +142,11 @@ int main(int argc, char* argv[])
     ShowReporter reporter;
     app.installEventFilter(&reporter);
     QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&steps] {
+    QObject::connect(&driver, &QTimer::timeout, [&steps, &driver] {
         if (!steps.empty() && take(steps.front()))
             steps.pop_front();
+        if (steps.empty()) // then the game idles as it would on its own
+            driver.stop();
     });
     driver.start(20);
 
