@@ -8,15 +8,14 @@
 // It prints "shown NAME keys=..." when a window appears, with the stored keys,
 // and "sound FILE" for each sound the game plays (and plays it).
 #include "app/game.h"
+#include "firstframe.h"
 #include "platform/qtsoundplayer.h"
 #include "rules/draw.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
-#include <QSet>
 #include <QSettings>
 #include <QTimer>
 #include <cstdio>
@@ -38,37 +37,6 @@ public:
 
 private:
     QtSoundPlayer real;
-};
-
-/* the shared libraries this process has mapped */
-int mappedLibraries()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return -1;
-    QSet<QByteArray> libraries;
-    for (const QByteArray& line : maps.readAll().split('\n'))
-        if (line.contains(".so"))
-            libraries.insert(line.mid(line.indexOf('/')));
-    return int(libraries.size());
-}
-
-// Ends the process once the main window's first frame has been painted.
-class FirstFrame : public QObject
-{
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override
-    {
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (event->type() == QEvent::Paint && widget &&
-            widget->window()->objectName() == QLatin1String("mainform"))
-            QTimer::singleShot(0, [] {
-                std::printf("first frame libraries=%d\n", mappedLibraries());
-                std::fflush(stdout);
-                std::_Exit(0);
-            });
-        return false;
-    }
 };
 
 class ShowReporter : public QObject

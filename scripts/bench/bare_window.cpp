@@ -1,45 +1,13 @@
 // The floor the game's start-up is measured against: a bare Qt window of the
 // game's shape (its size, four menus, four picture buttons, five bold gothic
 // labels, one picture), ending as soon as its first frame is painted.
+#include "firstframe.h"
+
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSet>
-#include <QTimer>
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-int mappedLibraries()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return -1;
-    QSet<QByteArray> libraries;
-    for (const QByteArray& line : maps.readAll().split('\n'))
-        if (line.contains(".so"))
-            libraries.insert(line.mid(line.indexOf('/')));
-    return int(libraries.size());
-}
-
-class FirstFrame : public QObject
-{
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && object->isWidgetType())
-            QTimer::singleShot(0, [] {
-                std::printf("first frame libraries=%d\n", mappedLibraries());
-                std::fflush(stdout);
-                std::_Exit(0);
-            });
-        return false;
-    }
-};
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -48,6 +16,7 @@ int main(int argc, char* argv[])
     app.installEventFilter(&firstFrame);
 
     QMainWindow window;
+    window.setObjectName(QStringLiteral("mainform"));
     window.setWindowTitle(QStringLiteral("MORVICK"));
     auto* client = new QWidget(&window);
     client->setFixedSize(256, 153);
