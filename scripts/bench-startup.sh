@@ -29,6 +29,11 @@ def once(command):
     if "first frame" not in out:
         sys.exit(f"{command[0]} did not report its first frame")
     libraries = int(out.split("libraries=")[1].split()[0])
+    # The hook ends the game at once, before it can remove its lock as a game
+    # that quits does; a real start finds none to take over.
+    lock = f"{home}/config/morvick/morvick.lock"
+    if os.path.exists(lock):
+        os.remove(lock)
     return elapsed, usage.ru_maxrss / 1024, libraries
 
 commands = {"game": [game, "--today", "2026-12-06", "--draw", "0.99", "--first-frame", "x"],
