@@ -3,8 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QPen>
 
 PlantScene::PlantScene(QWidget* parent)
     : QWidget(parent),
@@ -114,10 +113,10 @@ void PlantScene::paintEvent(QPaintEvent*)
     if (!picture.isNull())
         painter.drawImage(QPoint(0, 0), picture);
     if (focusFromKeyboard) {
-        QStyleOptionFocusRect mark;
-        mark.initFrom(this);
-        mark.backgroundColor = colour;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &painter, this);
+        // A dotted frame, as the help describes it; a style's mark may tint the
+        // whole scene, which would read as another background colour.
+        painter.setPen(QPen(colour.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }
 
