@@ -32,8 +32,9 @@ void printHelp()
                 qPrintable(files));
 }
 
-// Qt's own options, which it also takes with two dashes; any other long option
-// is refused before Qt would need a display to look at the rest.
+// Whether arg, which starts with "--", is one of Qt's own options (Qt takes
+// them with two dashes too); any other long option is refused before Qt would
+// need a display to look at the rest.
 bool isQtOption(const char* arg)
 {
     static const QStringList qtOptions{QStringLiteral("platform"),
@@ -56,7 +57,7 @@ bool isQtOption(const char* arg)
                                        QStringLiteral("dograb"),
                                        QStringLiteral("sync")};
     const QString name = QString::fromLocal8Bit(arg).section(QLatin1Char('='), 0, 0);
-    return qtOptions.contains(name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1));
+    return qtOptions.contains(name.mid(2));
 }
 } // namespace
 

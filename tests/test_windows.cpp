@@ -40,12 +40,13 @@ QString captionOf(QWidget* control)
 //    FILE, a dark palette, the picture folder made the current folder
 //  NAME   presses a main-window button or menu item; [steps] answer the windows as they open, and
 //    one left open is closed by its close box; show close broken: shows the game in the screen's
-//    bottom-right corner, closes it, makes the store unwritable
+//    bottom-right corner (middle: in its middle), closes it, makes the store unwritable
 //  click:NAME dclick:NAME move:NAME key:KEYS @NAME NAME:TEXT   mouse, keys, focus, typing
 //  NAME=VALUE NAME~VALUE   checks what a control shows (~: contains); NAME@ its place, NAME# its
-//    ink, NAME? its state (on: ticked, off: disabled); an image not shown is "-". Also ai, draws,
-//    kept (windows kept), viewer (help tab or "-"), screen ("in": shown wholly on screen), and,
-//    checked at the end unless named: opened (windows, "(open)" if left open), store, effects.
+//    ink, NAME! its weight, NAME? its state (on: ticked, off: disabled); an image not shown is "-".
+//    Also ai, draws, kept (windows kept), viewer (help tab or "-"), screen ("in": shown wholly on
+//    screen), and, checked at the end unless named: opened (windows, "(open)" if left open), store,
+//    effects.
 struct Game {
     World world;
     FakeSound sound;
@@ -81,6 +82,11 @@ struct Game {
                  return effects.join(',');
              }},
             {"kept", [&] { return QString::number(main.findChildren<QDialog*>().size()); }},
+            {"over",
+             [&] {
+                 const QPoint off = root.frameGeometry().center() - main.frameGeometry().center();
+                 return QString(off.manhattanLength() <= 2 ? "centred" : "off");
+             }},
             // The tab shown, and whether the viewer lies beside the game, on screen.
             {"viewer",
              [&] {
@@ -100,7 +106,7 @@ struct Game {
         if (facts.contains(name))
             return facts[name]();
         const QChar mark = name.isEmpty() ? QChar() : name.back();
-        if (QString("@#?").contains(mark))
+        if (QString("@#?!").contains(mark))
             name.chop(1);
         QWidget* control = name.isEmpty() ? &root : root.findChild<QWidget*>(name);
         auto* button = qobject_cast<const QAbstractButton*>(control);
@@ -110,6 +116,8 @@ struct Game {
             return QString("%1,%2").arg(control->x()).arg(control->y());
         if (mark == '#')
             return control->palette().color(QPalette::WindowText).name();
+        if (mark == '!')
+            return QString(control->font().bold() ? "bold" : "plain");
         if (mark == '?')
             return QString(control->isEnabled() ? "" : "off") +
                    (button && button->isChecked() ? "on" : "");
@@ -154,6 +162,10 @@ struct Game {
             const QSize frame = main.frameGeometry().size() - QSize(1, 1);
             main.move(main.screen()->availableGeometry().bottomRight() -
                       QPoint(frame.width(), frame.height()));
+        } else if (onMain && step == "middle") {
+            main.show();
+            QVERIFY(QTest::qWaitForWindowActive(&main));
+            main.move(main.screen()->availableGeometry().center() - main.rect().center());
         } else if (onMain && step == "close") {
             main.close();
         } else if (onMain && step == "broken") {
@@ -328,7 +340,7 @@ private slots:
         QTest::newRow("END at the first start ends the game and stores nothing") << "smode=0" << "[namebox:a cancelbutton] opened=firstform effects=end0";
         QTest::newRow("closing the first setup grows the default plant unstored") << "smode=0" << "[namebox:a] opened=firstform(open) namebox=ザボン agebox=0";
         QTest::newRow("Esc and Enter in the first setup's name box keep the window and the name") << "smode=0" << "[namebox:a key:Esc key:Return namebox=a] opened=firstform(open)";
-        QTest::newRow("two days away go unnoticed") << "lastday=46360 swater=10 days=4" << "smsgbox= agebox=6 ai=0";
+        QTest::newRow("two days away go unnoticed") << "lastday=46360 swater=10 days=4" << "smsgbox= agebox=6 ai=0 smsgbox!=bold Label2!=bold agebox!=bold";
         QTest::newRow("three days away make the plant lonely") << "lastday=46359 swater=10 ai=10" << "smsgbox=ザボンは、あなたがかまってあげなかったので寂しがっています ai=0";
         QTest::newRow("three days away put the plant below zero out of sorts") << "lastday=46359 swater=10 ai=9" << "smsgbox=ザボンは、すっかりご機嫌斜めです ai=-1";
         QTest::newRow("a clock set back takes the days off the age") << "lastday=46367 swater=10 days=10" << "agebox=5 smsgbox= infobox=元気です";
@@ -351,6 +363,7 @@ private slots:
         for (const auto& [level, shown] : atStart)
             QTest::addRow("water at %d shows its status at the start", level) << QString("swater=%1").arg(level + 3) << shown;
         QTest::newRow("the door button stores the ten keys with the colour shown") << "ai=4 days=5 swater=10 sacce2=1 seiword=2 bcolor=255" << "show mcolor [screen=in =#ff0000 #010203 key:Return] Picture1=#010203 store~bcolor=255 mcolor [=#010203 #0000ff key:Esc] Picture1=#010203 Command1 opened=QColorDialog,QColorDialog effects=end0 " + ten;
+        QTest::newRow("the colour dialog opens over the middle of the game") << "" << "middle mcolor [over=centred key:Esc] opened=QColorDialog";
         QTest::newRow("the end menu item stores the ten keys") << quitter << "mend effects=end0 " + ten;
         QTest::newRow("the close box stores the ten keys") << quitter << "show close effects=end0 " + ten;
         const std::tuple<int, int, QString> watering[] = {{-11, 6, lacksBadly}, {-10, 6, lacks}, {-1, 6, lacks}, {0, 6, watered}, {19, 6, watered}, {20, 4, tooMuch}, {24, 4, tooMuch}};
@@ -392,7 +405,7 @@ private slots:
         QTest::newRow("a help file named in capitals is no help file") << "" << "help:MORVICKHELP.HLP show key:F1 mhepl1 mhelp2 viewer=-";
         QTest::newRow("F1 opens the help contents beside the game and Esc closes it") << "" << "help:morvickhelp.hlp show mhelp2 indexfilter:x key:F1 viewer=contents key:Esc viewer=-";
         QTest::newRow("the keyword search opens the index unfiltered and Ctrl+W closes it") << "" << "help:morvickhelp.hlp show mhelp2 indexfilter:x mhepl1 viewer=contents mhelp2 viewer=indextab indexfilter= key:Ctrl+W viewer=-";
-        QTest::newRow("About is one window, black on a dark desktop, closed by Enter not Esc") << "" << "dark mabout [Label3#=#000000 key:Return] mabout [key:Esc screen=in] opened=aboutform,aboutform(open) kept=1";
+        QTest::newRow("About is one window, black on a dark desktop, closed by Enter not Esc") << "" << "dark mabout [Label3#=#000000 Label3!=plain key:A screen=in key:Return] mabout [key:Esc screen=in] opened=aboutform,aboutform(open) kept=1";
         QTest::newRow("a failed save is told once, naming the file, and play goes on") << "" << "broken mtubo [sshape2(1) okbutton] [~%F] mtubo [okbutton] opened=tuboform,QMessageBox(open),tuboform sshape2=tubo1 effects=pot,pot";
         // clang-format on
     }

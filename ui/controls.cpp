@@ -118,7 +118,6 @@ ImageControl::ImageControl(const QString& name, const QRect& rect, QWidget* pare
     setObjectName(name);
     setGeometry(rect);
     setMouseTracking(true);
-    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void ImageControl::setPicture(const Picture& picture)
@@ -221,7 +220,6 @@ GameDialog::GameDialog(QWidget* parent, const QString& name, QSize twipSize,
     : QDialog(parent, windowFlags)
 {
     setObjectName(name);
-    setWindowTitle(QString());
     setFixedSize(px(twipSize.width()), px(twipSize.height()));
 }
 
