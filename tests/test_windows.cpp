@@ -339,7 +339,7 @@ private slots:
         QTest::newRow("OK at the first start stores the nine keys at once") << "smode=0" << "[namebox:a sshape1(1) sshape2(2) Option1 Option3 okbutton] opened=firstform namebox=a agebox=1 sshape1=morvick2 sshape2=tubo3 store=days=1,lastday=46362,sei=1,seiword=2,smode=1,sname=a,sshape1=2,sshape2=3,swater=3";
         QTest::newRow("END at the first start ends the game and stores nothing") << "smode=0" << "[namebox:a cancelbutton] opened=firstform effects=end0";
         QTest::newRow("closing the first setup grows the default plant unstored") << "smode=0" << "[namebox:a] opened=firstform(open) namebox=ザボン agebox=0";
-        QTest::newRow("Esc and Enter in the first setup's name box keep the window and the name") << "smode=0" << "[namebox:a key:Esc key:Return namebox=a] opened=firstform(open)";
+        QTest::newRow("Esc and Enter in the first setup's name box keep the window and a name of any length") << "smode=0" << "[namebox:%L key:Esc key:Return namebox=%L] opened=firstform(open)";
         QTest::newRow("two days away go unnoticed") << "lastday=46360 swater=10 days=4" << "smsgbox= agebox=6 ai=0 smsgbox!=bold Label2!=bold agebox!=bold";
         QTest::newRow("three days away make the plant lonely") << "lastday=46359 swater=10 ai=10" << "smsgbox=ザボンは、あなたがかまってあげなかったので寂しがっています ai=0";
         QTest::newRow("three days away put the plant below zero out of sorts") << "lastday=46359 swater=10 ai=9" << "smsgbox=ザボンは、すっかりご機嫌斜めです ai=-1";
@@ -418,7 +418,9 @@ private slots:
         picture.fill(Qt::green);
         QVERIFY(picture.save(folder.filePath("pic.png")));
         plant.replace("%1", folder.path());
-        steps.replace("%1", folder.path()).replace("%F", QSettings().fileName());
+        steps.replace("%1", folder.path())
+            .replace("%F", QSettings().fileName())
+            .replace("%L", QString(40000, 'n'));
 
         // The world set up, the steps on the main window apart from those in the windows.
         Game game(folder.path());
