@@ -13,10 +13,12 @@
 #include "ui/wordform.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -35,6 +37,13 @@ QString captionOf(QWidget* control)
     return control->property("text").toString();
 }
 
+/* "bold12", "plain9": the weight and point size of a control's font */
+QString fontOf(const QWidget* control)
+{
+    const QFont font = control->font();
+    return (font.bold() ? "bold" : "plain") + QString::number(font.pointSizeF());
+}
+
 // The game with its stand-ins, played by a line of steps:
 //  u:0.5 hour:5 help:FILE dark cd   at the start: a draw queued, the hour, the help file copied as
 //    FILE, a dark palette, the picture folder made the current folder
@@ -43,10 +52,11 @@ QString captionOf(QWidget* control)
 //    bottom-right corner (middle: in its middle), closes it, makes the store unwritable
 //  click:NAME dclick:NAME move:NAME key:KEYS @NAME NAME:TEXT   mouse, keys, focus, typing
 //  NAME=VALUE NAME~VALUE   checks what a control shows (~: contains); NAME@ its place, NAME# its
-//    ink, NAME! its weight, NAME? its state (on: ticked, off: disabled); an image not shown is "-".
-//    Also ai, draws, kept (windows kept), viewer (help tab or "-"), screen ("in": shown wholly on
-//    screen), and, checked at the end unless named: opened (windows, "(open)" if left open), store,
-//    effects.
+//    ink, NAME! its font, NAME? its state (on: ticked, off: disabled); an image not shown is "-".
+//    Also ai, draws, kept (windows kept), viewer (help tab or "-"), keyword (the index's current
+//    one), menus (their font), over ("centred": the window over the game's middle), screen ("in":
+//    shown wholly on screen), and, checked at the end unless named: opened (windows, "(open)" if
+//    left open), store, effects.
 struct Game {
     World world;
     FakeSound sound;
@@ -82,6 +92,12 @@ struct Game {
                  return effects.join(',');
              }},
             {"kept", [&] { return QString::number(main.findChildren<QDialog*>().size()); }},
+            {"menus", [&] { return fontOf(main.menuBar()); }},
+            {"keyword",
+             [&] {
+                 const auto* index = main.findChild<QAbstractItemView*>("index");
+                 return index ? index->currentIndex().data().toString() : QString("-");
+             }},
             {"over",
              [&] {
                  const QPoint off = root.frameGeometry().center() - main.frameGeometry().center();
@@ -93,8 +109,13 @@ struct Game {
                  if (!viewer || !viewer->isVisible())
                      return QString("-");
                  const QRect frame = viewer->frameGeometry();
+                 const QWidget* tabs = viewer->findChild<QTabWidget*>("helptabs");
+                 // The page takes most of the width, the contents and index the rest.
                  const QString tab =
-                     viewer->findChild<QTabWidget*>("helptabs")->currentWidget()->objectName();
+                     static_cast<const QTabWidget*>(tabs)->currentWidget()->objectName() +
+                     (viewer->findChild<QWidget*>("helppage")->width() > 2 * tabs->width()
+                          ? ""
+                          : " cramped");
                  return area.contains(frame) && !frame.intersects(main.frameGeometry())
                             ? tab
                             : tab + " astray";
@@ -117,7 +138,7 @@ struct Game {
         if (mark == '#')
             return control->palette().color(QPalette::WindowText).name();
         if (mark == '!')
-            return QString(control->font().bold() ? "bold" : "plain");
+            return fontOf(control);
         if (mark == '?')
             return QString(control->isEnabled() ? "" : "off") +
                    (button && button->isChecked() ? "on" : "");
@@ -340,7 +361,7 @@ private slots:
         QTest::newRow("END at the first start ends the game and stores nothing") << "smode=0" << "[namebox:a cancelbutton] opened=firstform effects=end0";
         QTest::newRow("closing the first setup grows the default plant unstored") << "smode=0" << "[namebox:a] opened=firstform(open) namebox=ザボン agebox=0";
         QTest::newRow("Esc and Enter in the first setup's name box keep the window and a name of any length") << "smode=0" << "[namebox:%L key:Esc key:Return namebox=%L] opened=firstform(open)";
-        QTest::newRow("two days away go unnoticed") << "lastday=46360 swater=10 days=4" << "smsgbox= agebox=6 ai=0 smsgbox!=bold Label2!=bold agebox!=bold";
+        QTest::newRow("two days away go unnoticed") << "lastday=46360 swater=10 days=4" << "smsgbox= agebox=6 ai=0 smsgbox!=bold12 Label2!=bold12 agebox!=bold12 menus=plain9";
         QTest::newRow("three days away make the plant lonely") << "lastday=46359 swater=10 ai=10" << "smsgbox=ザボンは、あなたがかまってあげなかったので寂しがっています ai=0";
         QTest::newRow("three days away put the plant below zero out of sorts") << "lastday=46359 swater=10 ai=9" << "smsgbox=ザボンは、すっかりご機嫌斜めです ai=-1";
         QTest::newRow("a clock set back takes the days off the age") << "lastday=46367 swater=10 days=10" << "agebox=5 smsgbox= infobox=元気です";
@@ -400,12 +421,12 @@ private slots:
         QTest::newRow("Enter in the path box does nothing and CANCEL keeps the picture") << "bmpdir=%1/pic.png" << "mbmp [Text1:x @Text1 key:Return screen=in @Command2 key:Return] opened=bmpform Picture1=#00ff00";
         QTest::newRow("CANCEL on a new plant keeps the plant and the name typed") << old << "mnew [namebox:new @Command1 key:Return] kept=1 mnew [namebox=new okbutton?=] opened=firstform,firstform(open) namebox=old okan=- " + oldStore;
         QTest::newRow("closing the new plant window keeps the plant and forgets the name") << old << "mnew [namebox:new] kept=0 mnew [namebox= okbutton?=off] opened=firstform(open),firstform(open) namebox=old okan=- " + oldStore;
-        QTest::newRow("OK on a new plant stores only the new one") << old << "mnew [namebox:new sshape2(2) @okbutton key:Return] opened=firstform namebox=new agebox=1 okan=- sshape2=tubo3 store=days=1,lastday=46362,sei=2,seiword=1,smode=1,sname=new,sshape1=1,sshape2=3,swater=3";
+        QTest::newRow("OK on a new plant stores only the new one") << old << "middle mnew [over=centred namebox:new sshape2(2) @okbutton key:Return] opened=firstform namebox=new agebox=1 okan=- sshape2=tubo3 store=days=1,lastday=46362,sei=2,seiword=1,smode=1,sname=new,sshape1=1,sshape2=3,swater=3";
         QTest::newRow("without a help file the help opens nothing") << "" << "help: show key:F1 mhepl1 mhelp2 viewer=-";
         QTest::newRow("a help file named in capitals is no help file") << "" << "help:MORVICKHELP.HLP show key:F1 mhepl1 mhelp2 viewer=-";
         QTest::newRow("F1 opens the help contents beside the game and Esc closes it") << "" << "help:morvickhelp.hlp show mhelp2 indexfilter:x key:F1 viewer=contents key:Esc viewer=-";
-        QTest::newRow("the keyword search opens the index unfiltered and Ctrl+W closes it") << "" << "help:morvickhelp.hlp show mhelp2 indexfilter:x mhepl1 viewer=contents mhelp2 viewer=indextab indexfilter= key:Ctrl+W viewer=-";
-        QTest::newRow("About is one window, black on a dark desktop, closed by Enter not Esc") << "" << "dark mabout [Label3#=#000000 Label3!=plain key:A screen=in key:Return] mabout [key:Esc screen=in] opened=aboutform,aboutform(open) kept=1";
+        QTest::newRow("the keyword search opens the index unfiltered and Ctrl+W closes it") << "" << "help:morvickhelp.hlp show mhelp2 indexfilter:x mhepl1 viewer=contents mhelp2 viewer=indextab indexfilter= key:Down keyword=BMP key:Down keyword=END key:Ctrl+W viewer=-";
+        QTest::newRow("About is one window, black on a dark desktop, closed by Enter not Esc") << "" << "dark mabout [Label3#=#000000 Label3!=plain12 key:A screen=in key:Return] mabout [key:Esc screen=in] opened=aboutform,aboutform(open) kept=1";
         QTest::newRow("a failed save is told once, naming the file, and play goes on") << "" << "broken mtubo [sshape2(1) okbutton] [~%F] mtubo [okbutton] opened=tuboform,QMessageBox(open),tuboform sshape2=tubo1 effects=pot,pot";
         // clang-format on
     }
