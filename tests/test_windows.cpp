@@ -116,9 +116,12 @@ struct Game {
                      (viewer->findChild<QWidget*>("helppage")->width() > 2 * tabs->width()
                           ? ""
                           : " cramped");
-                 return area.contains(frame) && !frame.intersects(main.frameGeometry())
-                            ? tab
-                            : tab + " astray";
+                 const QRect game = main.frameGeometry();
+                 // Level with the game, unless that would take it off the bottom.
+                 const bool beside =
+                     (frame.left() == game.right() + 1 || frame.right() + 1 == game.left()) &&
+                     (frame.top() == game.top() || frame.bottom() == area.bottom());
+                 return area.contains(frame) && beside ? tab : tab + " astray";
              }},
             {"screen", [&] {
                  return QString(root.isVisible() && area.contains(root.frameGeometry()) ? "in"
