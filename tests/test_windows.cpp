@@ -31,7 +31,7 @@ QString captionOf(QWidget* control)
     if (auto* frame = qobject_cast<const QGroupBox*>(control))
         return frame->title();
     if (qobject_cast<const PlantScene*>(control)) // its colour, or the picture over it
-        return control->grab().toImage().pixelColor(1, 1).name();
+        return control->grab().toImage().pixelColor(0, 0).name();
     if (auto* dialog = qobject_cast<const QColorDialog*>(control))
         return dialog->currentColor().name();
     return control->property("text").toString();
@@ -113,7 +113,8 @@ struct Game {
                  // The page takes most of the width, the contents and index the rest.
                  const QString tab =
                      static_cast<const QTabWidget*>(tabs)->currentWidget()->objectName() +
-                     (viewer->findChild<QWidget*>("helppage")->width() > 2 * tabs->width()
+                     (viewer->findChild<QWidget*>("helppage")->width() > 2 * tabs->width() &&
+                              viewer->height() >= 300
                           ? ""
                           : " cramped");
                  const QRect game = main.frameGeometry();

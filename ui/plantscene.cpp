@@ -36,6 +36,7 @@ PlantScene::PlantScene(QWidget* parent)
 
 ImageControl* PlantScene::accessory(int slot) const
 {
+    Q_ASSERT(slot >= 1 && slot <= accessorySlots);
     ImageControl* const bySlot[] = {okan, ribon, hana0, pale0};
     return bySlot[slot - 1];
 }
