@@ -108,6 +108,11 @@ struct Game {
              [&] {
                  if (!viewer || !viewer->isVisible())
                      return QString("-");
+                 // Qt Help reads the index on a thread of its own; steps after this use it.
+                 const auto* index = viewer->findChild<QAbstractItemView*>("index");
+                 if (index->isVisible() &&
+                     !QTest::qWaitFor([index] { return index->model()->rowCount() > 0; }))
+                     return QString("index unread");
                  const QRect frame = viewer->frameGeometry();
                  const QWidget* tabs = viewer->findChild<QTabWidget*>("helptabs");
                  // The page takes most of the width, the contents and index the rest.
