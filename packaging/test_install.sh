@@ -52,6 +52,7 @@ game() {
         XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" "$@"
 }
 said=$(game bin/morvick --version) || fail "--version exits with $?"
+! game bin/morvick --version >/dev/full 2>/dev/null || fail "--version to a full disk reports success"
 [ "$said" = "morvick $version" ] || fail "--version says '$said'"
 grep -q "^\.TH MORVICK 6 .*\"morvick $version\"" <(zcat share/man/man6/morvick.6.gz) ||
     fail "the manual page is not of version $version"
@@ -65,14 +66,25 @@ mv "$tmp/pre fix" "$tmp/moved"
 [ "$(files_of "$build/bin/morvick")" = "Game files: $build/bin" ] || fail "built --help"
 [ -z "$(find "$tmp/config" "$tmp/runtime" -mindepth 1)" ] || fail "--help or --version left files"
 
+# Without options the game starts and runs until it is stopped, its lock beside
+# the store even when the store's folder does not exist yet.
+QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" \
+    "$build/bin/morvick" >/dev/null 2>&1 &
+pid=$!
+lock="$tmp/config/morvick/morvick.lock"
+for _ in $(seq 100); do [ -e "$lock" ] && break; sleep 0.1; done
+locked=$([ -e "$lock" ] && echo yes || echo no)
+kill "$pid" 2>/dev/null || fail "the game did not start without options"
+wait "$pid" || true
+[ "$locked" = yes ] || fail "the game took no lock beside its store"
 set +e
-# Without options the game starts and runs until it is stopped.
-timeout 3 env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" \
-    "$build/bin/morvick" >/dev/null 2>&1
-[ $? -eq 124 ] || fail "the game did not start without options"
 err=$(game "$build/bin/morvick" --platform offscreen --no-such-option 2>&1 >/dev/null)
 status=$?
+stray=$(timeout 5 env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" \
+    XDG_RUNTIME_DIR="$tmp/runtime" "$build/bin/morvick" stray 2>&1 >/dev/null)
+stray_status=$?
 set -e
 [ $status -eq 2 ] || fail "an unknown option exits with $status"
 [ "$(head -n 1 <<<"$err")" = "morvick: unknown option '--no-such-option'" ] || fail "unknown option: $err"
+[ $stray_status -eq 2 ] && [[ $stray == *"'stray'"* ]] || fail "an argument the game takes none of: $stray_status"
 echo "install under '$prefix': ok"

@@ -23,7 +23,7 @@
 #include <QTabWidget>
 
 namespace {
-/* what a control shows: a caption, a text, a colour or the name of its picture */
+/* what a control shows: a caption (and |its tip), a text, a colour or the name of its picture */
 QString captionOf(QWidget* control)
 {
     if (auto* image = qobject_cast<const ImageControl*>(control))
@@ -34,7 +34,8 @@ QString captionOf(QWidget* control)
         return control->grab().toImage().pixelColor(0, 0).name();
     if (auto* dialog = qobject_cast<const QColorDialog*>(control))
         return dialog->currentColor().name();
-    return control->property("text").toString();
+    const QString tip = control->toolTip();
+    return control->property("text").toString() + (tip.isEmpty() ? "" : '|' + tip);
 }
 
 /* "bold12", "plain9": the weight and point size of a control's font */
@@ -284,8 +285,8 @@ private slots:
             {"sshape2(0)", 480, 960, 255, 255, ""}, {"sshape2(1)", 1440, 960, 255, 255, ""}, {"sshape2(2)", 2400, 960, 255, 255, ""}};
         // The empty control is the window itself: its client size and title.
         const QList<std::pair<const char*, QList<Place>>> design = {
-            {"mainform", {{"", 0, 0, 3840, 2295, "MORVICK"}, {"Picture1", 0, 0, 1455, 1685, "#ff80ff"}, {"siikubutton1", 1440, 0, 600, 600, ""},
-                {"siikubutton2", 2040, 0, 600, 600, ""}, {"siikubutton3", 2640, 0, 600, 600, ""}, {"Command1", 3240, 0, 600, 600, ""},
+            {"mainform", {{"", 0, 0, 3840, 2295, "MORVICK"}, {"Picture1", 0, 0, 1455, 1685, "#ff80ff"}, {"siikubutton1", 1440, 0, 600, 600, "|水をやる"},
+                {"siikubutton2", 2040, 0, 600, 600, "|話しかける"}, {"siikubutton3", 2640, 0, 600, 600, "|飾りをつける"}, {"Command1", 3240, 0, 600, 600, "|終了する"},
                 {"sshape1", 240, 240, 885, 840, "morvick2"}, {"sshape2", 240, 1080, 885, 540, "tubo1"}, {"okan", 525, 120, 480, 480, "okan"},
                 {"hana(0)", 360, 360, 480, 480, "hana1"}, {"ribon", 495, 840, 480, 480, "ribon"}, {"pale(0)", 510, 720, 480, 480, "pale1"},
                 {"flower(0)", 720, 360, 480, 480, "flower1"}, {"smsgbox", 0, 1680, 3855, 615, ""}, {"Label1", 1440, 600, 2415, 1080, ""},
@@ -306,7 +307,7 @@ private slots:
             {"tuboform", QList<Place>{{"", 0, 0, 3375, 1815, ""}, {"okbutton", 1200, 1440, 975, 255, "OK"}, {"cancelbutton", 2280, 1440, 975, 255, "CANCEL"},
                 {"Frame3", 120, 0, 3135, 1335, "つぼの形"}} + pots},
             {"bmpform", {{"", 0, 0, 5010, 855, ""}, {"Label1", 120, 120, 360, 180, "画像"}, {"Text1", 600, 120, 3375, 270, ""}, {"Command1", 4080, 120, 855, 255, "参照"},
-                {"Command3", 1440, 480, 1095, 255, "OK"}, {"Command2", 2640, 480, 1095, 255, "CANCEL"}, {"Command4", 3840, 480, 1095, 255, "RESET"}}},
+                {"Command3", 1440, 480, 1095, 255, "OK"}, {"Command2", 2640, 480, 1095, 255, "CANCEL"}, {"Command4", 3840, 480, 1095, 255, "RESET|背景を元に戻します"}}},
             {"overform", {{"", 0, 0, 2895, 840, ""}, {"Label1", 120, 120, 2655, 255, "水のやりすぎで腐ってしまいました"}, {"Command1", 960, 480, 975, 255, "END"}}},
             {"overform2", {{"", 0, 0, 2910, 990, ""}, {"Label1", 120, 120, 2655, 375, "あまりに水をやらなかったので、干からびてしまいました"},
                 {"Command1", 960, 600, 975, 255, "END"}}},
@@ -333,9 +334,10 @@ private slots:
             QCOMPARE((made ? shown : game.main.centralWidget())->size(), rect.size());
             QCOMPARE(shown->windowTitle(), QString(caption));
             QCOMPARE(shown->minimumSize(), shown->maximumSize());
-            // Names and paths are shown as typed, never as markup.
+            // Names and paths are shown as typed, never as markup, from the top of their box.
             for (const QLabel* label : shown->findChildren<QLabel*>())
-                QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+                QVERIFY2(label->textFormat() == Qt::PlainText && label->alignment() & Qt::AlignTop,
+                         qPrintable(label->objectName()));
             return;
         }
         QWidget* placed = shown->findChild<QWidget*>(control);
@@ -352,7 +354,7 @@ private slots:
         QTest::addColumn<QString>("steps");
         // clang-format off
         const QString ten = "store=ai=4,bcolor=197121,days=5,lastday=46362,sacce1=0,sacce2=1,sacce3=0,sacce4=0,seiword=2,smode=1,swater=7", quitter = "ai=4 days=5 swater=10 sacce2=1 seiword=2 bcolor=197121";
-        const QString old = "sname=old days=9 sacce1=1 bmpdir=x", oldStore = "store=days=9,lastday=46362,sacce1=1,smode=1,sname=old", well = "infobox=元気です smsgbox=";
+        const QString old = "sname=old days=9 sacce1=1 sacce4=1 bmpdir=x", oldStore = "store=days=9,lastday=46362,sacce1=1,sacce4=1,smode=1,sname=old", well = "infobox=元気です smsgbox=";
         const QString lacks = "infobox=水分が不足しています smsgbox=喉が渇いているようです", lacksBadly = "infobox=水分が非常に不足しています smsgbox=乾いて、苦しそうです";
         const QString tooMuch = "infobox=水分が過剰です smsgbox=顔色が悪く、元気がありません", watered = "infobox=元気です smsgbox=水をかけてもらって気持ちよさそうです";
         const auto water = [](int level) { return QString("ai=5 sshape2=2 sacce1=1 swater=%1").arg(level + 1); };
@@ -430,7 +432,7 @@ private slots:
         QTest::newRow("Enter in the path box does nothing and CANCEL keeps the picture") << "bmpdir=%1/pic.png" << "mbmp [Text1:x @Text1 key:Return screen=in @Command2 key:Return] opened=bmpform Picture1=#00ff00";
         QTest::newRow("CANCEL on a new plant keeps the plant and the name typed") << old << "mnew [namebox:new @Command1 key:Return] kept=1 mnew [namebox=new okbutton?=] opened=firstform,firstform(open) namebox=old okan=- " + oldStore;
         QTest::newRow("closing the new plant window keeps the plant and forgets the name") << old << "mnew [namebox:new] kept=0 mnew [namebox= okbutton?=off] opened=firstform(open),firstform(open) namebox=old okan=- " + oldStore;
-        QTest::newRow("OK on a new plant stores only the new one") << old << "middle mnew [over=centred namebox:new sshape2(2) @okbutton key:Return] opened=firstform namebox=new agebox=1 okan=- sshape2=tubo3 store=days=1,lastday=46362,sei=2,seiword=1,smode=1,sname=new,sshape1=1,sshape2=3,swater=3";
+        QTest::newRow("OK on a new plant stores only the new one") << old << "middle mnew [over=centred namebox:new sshape2(2) @okbutton key:Return] opened=firstform namebox=new agebox=1 okan=- pale(0)=- sshape2=tubo3 store=days=1,lastday=46362,sei=2,seiword=1,smode=1,sname=new,sshape1=1,sshape2=3,swater=3";
         QTest::newRow("without a help file the help opens nothing") << "" << "help: show key:F1 mhepl1 mhelp2 viewer=-";
         QTest::newRow("a help file named in capitals is no help file") << "" << "help:MORVICKHELP.HLP show key:F1 mhepl1 mhelp2 viewer=-";
         QTest::newRow("F1 opens the help contents beside the game and Esc closes it") << "" << "help:morvickhelp.hlp show mhelp2 indexfilter:x key:F1 viewer=contents key:Esc viewer=-";
