@@ -50,5 +50,5 @@ private slots:
     }
 };
 
-MORVICK_WIDGET_TEST_MAIN(TestLoading)
+MORVICK_TEST_MAIN(QApplication, TestLoading)
 #include "test_loading.moc"

@@ -146,5 +146,5 @@ private slots:
     }
 };
 
-MORVICK_TEST_MAIN(TestPlatform)
+MORVICK_TEST_MAIN(QGuiApplication, TestPlatform)
 #include "test_platform.moc"

@@ -214,5 +214,5 @@ private slots:
     }
 };
 
-MORVICK_TEST_MAIN(TestProcess)
+MORVICK_TEST_MAIN(QGuiApplication, TestProcess)
 #include "test_process.moc"

@@ -223,5 +223,5 @@ private slots:
     }
 };
 
-MORVICK_TEST_MAIN(TestRules)
+MORVICK_TEST_MAIN(QGuiApplication, TestRules)
 #include "test_rules.moc"

@@ -34,15 +34,11 @@ template <typename App, typename Test> int runIsolatedTest(int argc, char** argv
     return QTest::qExec(&test, argc, argv);
 }
 
-#define MORVICK_TEST_MAIN(TestClass)                                                               \
+// App: QGuiApplication for tests without widgets, QApplication for the rest.
+#define MORVICK_TEST_MAIN(App, TestClass)                                                          \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
-        return runIsolatedTest<QGuiApplication, TestClass>(argc, argv);                            \
-    }
-#define MORVICK_WIDGET_TEST_MAIN(TestClass)                                                        \
-    int main(int argc, char** argv)                                                                \
-    {                                                                                              \
-        return runIsolatedTest<QApplication, TestClass>(argc, argv);                               \
+        return runIsolatedTest<App, TestClass>(argc, argv);                                        \
     }
 
 // The built game's folder, with its sounds and help file.
