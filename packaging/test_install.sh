@@ -80,8 +80,7 @@ wait "$pid" || true
 set +e
 err=$(game "$build/bin/morvick" --platform offscreen --no-such-option 2>&1 >/dev/null)
 status=$?
-stray=$(timeout 5 env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" \
-    XDG_RUNTIME_DIR="$tmp/runtime" "$build/bin/morvick" stray 2>&1 >/dev/null)
+stray=$(game timeout 5 "$build/bin/morvick" --platform offscreen stray 2>&1 >/dev/null)
 stray_status=$?
 set -e
 [ $status -eq 2 ] || fail "an unknown option exits with $status"

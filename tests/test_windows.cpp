@@ -23,7 +23,7 @@
 #include <QTabWidget>
 
 namespace {
-/* what a control shows: a caption (and |its tip), a text, a colour or the name of its picture */
+/* what a control shows: a caption or text (then |its tip, if any), a colour or its picture's name */
 QString captionOf(QWidget* control)
 {
     if (auto* image = qobject_cast<const ImageControl*>(control))
