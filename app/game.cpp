@@ -7,11 +7,11 @@
 #include "rules/draw.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
+#include "ui/translations.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
+#include <QLocale>
 #include <QSessionManager>
-#include <QTranslator>
 #include <cstdio>
 
 void nameApplication()
@@ -23,20 +23,9 @@ void nameApplication()
 Seams realSeams()
 {
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    return Seams::real(gameFilesFolder(executableFolder), pluginFolder(executableFolder));
+    return Seams::real(gameFilesFolder(executableFolder), pluginFolder(executableFolder),
+                       chooseLanguage(QLocale::system().uiLanguages()));
 }
-
-namespace {
-// Qt's own dialogs (colour, file) speak Japanese like the rest of the game.
-void speakJapanese(QApplication& app)
-{
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_ja"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    QApplication::setFont(gothicFont(9, false));
-}
-} // namespace
 
 int runGame(QApplication& app, Seams seams, SoundPlayer& sounds)
 {
@@ -57,7 +46,8 @@ int runGame(QApplication& app, Seams seams, SoundPlayer& sounds)
                      qPrintable(lock.fileName()));
         break;
     }
-    speakJapanese(app);
+    speak(seams.language, &app);
+    QApplication::setFont(gothicFont(9, false));
 
     MainForm mainform(seams, sounds);
     // A kill, a hang-up or the end of the session leaves what the window on screen would.

@@ -19,7 +19,7 @@ deb=${debs[0]}
 
 {
     echo usr/games/morvick
-    for f in bell.wav morvickhelp.hlp tubo.wav water.wav; do echo "usr/share/morvick/$f"; done
+    for f in bell.wav morvickhelp.hlp morvickhelp_en.hlp tubo.wav water.wav; do echo "usr/share/morvick/$f"; done
     for p in helpviewer sound; do echo "usr/lib/morvick/libmorvick_$p.so"; done
     echo "usr/share/applications/$id.desktop"
     for n in 16 22 24 32 48 64 128 256; do echo "usr/share/icons/hicolor/${n}x$n/apps/$id.png"; done

@@ -21,7 +21,7 @@ cd "$prefix"
 {
     echo bin/morvick
     for p in helpviewer sound; do echo "lib/morvick/libmorvick_$p.so"; done
-    for f in bell.wav morvickhelp.hlp tubo.wav water.wav; do echo "share/morvick/$f"; done
+    for f in bell.wav morvickhelp.hlp morvickhelp_en.hlp tubo.wav water.wav; do echo "share/morvick/$f"; done
     echo "share/applications/$id.desktop"
     for n in 16 22 24 32 48 64 128 256; do echo "share/icons/hicolor/${n}x$n/apps/$id.png"; done
     echo share/man/man6/morvick.6.gz

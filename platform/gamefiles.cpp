@@ -1,5 +1,6 @@
 #include "gamefiles.h"
 
+#include "helpfile.h"
 #include "sound.h"
 
 #include <QDir>
@@ -8,7 +9,7 @@
 namespace {
 bool holdsGameFiles(const QDir& folder)
 {
-    QStringList names{QStringLiteral("morvickhelp.hlp")};
+    QStringList names{japaneseHelpFile, englishHelpFile};
     for (const Sound sound : {Sound::Water, Sound::Bell, Sound::Pot})
         names.append(soundFileName(sound));
     for (const QString& name : names)

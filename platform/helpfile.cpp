@@ -3,9 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString helpFileIn(const QString& directory)
+QString helpFileIn(const QString& directory, const QString& name)
 {
-    const QString name = QStringLiteral("morvickhelp.hlp");
     const QDir folder(directory);
     // Files without System leaves out FIFOs, sockets, devices and dangling links;
     // without Hidden, names starting with a dot.

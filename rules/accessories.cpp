@@ -1,18 +1,23 @@
 #include "accessories.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 QString accessoryRemark(int slot)
 {
     switch (slot) {
     case 1:
-        return QStringLiteral("王冠が珍しいようです");
+        //: What the plant makes of a crown put on it
+        return QCoreApplication::translate("Accessories", "王冠が珍しいようです");
     case 2:
-        return QStringLiteral("嬉しそうです");
+        //: What the plant makes of a bow put on it
+        return QCoreApplication::translate("Accessories", "嬉しそうです");
     case 3:
-        return QStringLiteral("照れているようです");
+        //: What the plant makes of a brooch (or, on a male plant, a badge) put on it
+        return QCoreApplication::translate("Accessories", "照れているようです");
     case 4:
-        return QStringLiteral("ちょっと自慢気にしています");
+        //: What the plant makes of a necklace (or, on a male plant, a gold chain) put on it
+        return QCoreApplication::translate("Accessories", "ちょっと自慢気にしています");
     }
     return {};
 }
@@ -35,6 +40,7 @@ AccessoryOutcome wearAccessories(PlantState& state, const Slots& ticked)
             outcome.message = accessoryRemark(slot);
     }
     if (std::all_of(ticked.begin(), ticked.end(), [](bool on) { return on; }))
-        outcome.message = QStringLiteral("ちょっと重たそうです");
+        //: What the plant makes of wearing all four accessories at once
+        outcome.message = QCoreApplication::translate("Accessories", "ちょっと重たそうです");
     return outcome;
 }

@@ -1,5 +1,6 @@
 #include "dailycheck.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 double dayNumber(const QDate& date)
@@ -14,6 +15,17 @@ Integer saturatedSum(int value, double delta)
     return Integer(static_cast<long long>(
         std::clamp(value + delta, double(Integer::min), double(Integer::max))));
 }
+
+/* "%1" stands for the plant's name */
+QString moodAfterAbsence(int ai)
+{
+    if (ai < 0)
+        //: After three days or more away the plant is cross; %1 is its name
+        return QCoreApplication::translate("DailyCheck", "%1は、すっかりご機嫌斜めです");
+    //: After three days or more away the plant has missed its owner; %1 is its name
+    return QCoreApplication::translate("DailyCheck",
+                                       "%1は、あなたがかまってあげなかったので寂しがっています");
+}
 } // namespace
 
 DailyCheckOutcome dailyCheck(PlantState& state, double today)
@@ -22,10 +34,7 @@ DailyCheckOutcome dailyCheck(PlantState& state, double today)
     const double passed = today - state.lastday;
     if (passed > 2) {
         state.ai -= 10;
-        outcome.message =
-            state.sname +
-            (state.ai < 0 ? QStringLiteral("は、すっかりご機嫌斜めです")
-                          : QStringLiteral("は、あなたがかまってあげなかったので寂しがっています"));
+        outcome.message = moodAfterAbsence(state.ai);
     }
     state.days = saturatedSum(state.days, passed);
     state.lastday = today;

@@ -9,7 +9,8 @@
 double dayNumber(const QDate& date);
 
 struct DailyCheckOutcome {
-    /* the line for the message box, or empty when the plant has nothing to say */
+    /* the line for the message box, "%1" where the plant's name goes; empty when the
+       plant has nothing to say */
     QString message;
     bool driedUp = false;
 };

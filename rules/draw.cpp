@@ -24,7 +24,7 @@ private:
 };
 } // namespace
 
-Seams Seams::real(const QString& programFolder, const QString& pluginFolder)
+Seams Seams::real(const QString& programFolder, const QString& pluginFolder, Language language)
 {
     return {[] { return QDate::currentDate(); },
             [] { return QTime::currentTime().hour(); },
@@ -34,5 +34,6 @@ Seams Seams::real(const QString& programFolder, const QString& pluginFolder)
                 std::_Exit(status);
             },
             programFolder,
-            pluginFolder};
+            pluginFolder,
+            language};
 }

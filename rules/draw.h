@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language.h"
+
 #include <QDate>
 #include <functional>
 
@@ -10,8 +12,8 @@ using Draw = std::function<double()>;
 int drawFrom(const Draw& draw, int n);
 
 // What the game takes from outside itself. The real defaults are the clock, a
-// generator seeded from the clock and the end of the process; tests and the
-// harness put their own in.
+// generator seeded from the clock, the end of the process and the user's
+// language; tests and the harness put their own in.
 struct Seams {
     std::function<QDate()> today;
     /* 0 <= hour() <= 23 */
@@ -23,6 +25,8 @@ struct Seams {
     QString programFolder;
     /* where its plugins (sound engine, help viewer) lie */
     QString pluginFolder;
+    /* the language of its texts and help */
+    Language language = Language::Japanese;
 
-    static Seams real(const QString& programFolder, const QString& pluginFolder);
+    static Seams real(const QString& programFolder, const QString& pluginFolder, Language language);
 };

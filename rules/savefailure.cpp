@@ -1,5 +1,6 @@
 #include "savefailure.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStorageInfo>
 
@@ -25,16 +26,22 @@ QString saveFailureMessage(const QString& file)
     QString reason;
     switch (likelyReason(file)) {
     case Reason::DiskFull:
-        reason = QStringLiteral("ディスクに空きがありません。");
+        //: Why the plant could not be saved
+        reason = QCoreApplication::translate("SaveFailure", "ディスクに空きがありません。");
         break;
     case Reason::NotWritable:
-        reason = QStringLiteral("書き込みが許可されていません。");
+        //: Why the plant could not be saved
+        reason = QCoreApplication::translate("SaveFailure", "書き込みが許可されていません。");
         break;
     case Reason::Other:
-        reason = QStringLiteral("書き込みに失敗しました。");
+        //: Why the plant could not be saved, when the reason is not known
+        reason = QCoreApplication::translate("SaveFailure", "書き込みに失敗しました。");
         break;
     }
-    return QStringLiteral("モルビックのようすを保存できませんでした。\n\n%1\n%2").arg(file, reason);
+    //: A message window; %1 is the file the plant is kept in, %2 the reason
+    return QCoreApplication::translate("SaveFailure",
+                                       "モルビックのようすを保存できませんでした。\n\n%1\n%2")
+        .arg(file, reason);
 }
 
 QString saveFailureLine(const QString& file)

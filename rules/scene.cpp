@@ -1,5 +1,7 @@
 #include "scene.h"
 
+#include <QCoreApplication>
+
 int growthStage(int days)
 {
     if (days > 120)
@@ -39,10 +41,17 @@ WearablePictures wearablePictures(int sei)
 AccessoryWindowPictures accessoryWindowPictures(int sei)
 {
     if (sei == 1)
-        return {QStringLiteral("hana2"), QStringLiteral("pale2"), QStringLiteral("紋章のバッジ"),
-                QStringLiteral("金の鎖")};
-    return {QStringLiteral("flower2"), QStringLiteral("pale1"), QStringLiteral("ブローチ"),
-            QStringLiteral("真珠のネックレス")};
+        return {
+            QStringLiteral("hana2"), QStringLiteral("pale2"),
+            //: A male plant's third accessory, a red and blue badge, as a screen reader names it
+            QCoreApplication::translate("Scene", "紋章のバッジ"),
+            //: A male plant's fourth accessory, a gold chain with a pendant
+            QCoreApplication::translate("Scene", "金の鎖")};
+    return {QStringLiteral("flower2"), QStringLiteral("pale1"),
+            //: A female plant's third accessory, an oval blue gem, as a screen reader names it
+            QCoreApplication::translate("Scene", "ブローチ"),
+            //: A female plant's fourth accessory, a pink pearl necklace
+            QCoreApplication::translate("Scene", "真珠のネックレス")};
 }
 
 namespace {

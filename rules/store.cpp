@@ -1,5 +1,6 @@
 #include "store.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <cmath>
@@ -116,7 +117,9 @@ void loadPlant(PlantState& state, const Store& store)
     keepOnError = !state.bmpdir.isEmpty();
 
     loadInteger(state.sei, QStringLiteral("sei"), 1);
-    state.sname = store.read(QStringLiteral("sname"), QStringLiteral("ザボン"));
+    //: The plant's name until the player gives it one: a pomelo (Zabon)
+    state.sname =
+        store.read(QStringLiteral("sname"), QCoreApplication::translate("Store", "ザボン"));
     loadInteger(state.sshape1, QStringLiteral("sshape1"), 1);
     loadInteger(state.sshape2, QStringLiteral("sshape2"), 1);
     loadInteger(state.swater, QStringLiteral("swater"), 0);

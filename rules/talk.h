@@ -8,11 +8,17 @@
 
 // What the owner can say to the plant, and what the plant may answer.
 
+// The sentences hold "%1" where the plant's name goes, so a window can shorten
+// a long name to make a sentence fit.
+
 /* the sentence for the first button: "good morning" and the like by the hour, 0..23 */
-QString greeting(int hour, const QString& name);
+QString greeting(int hour);
 
 /* the sentence for button 1..3 by its draw 1..3 and the owner's speech (2 = feminine) */
-QString talkSentence(int button, int draw, int seiword, const QString& name);
+QString talkSentence(int button, int draw, int seiword);
+
+/* the sentence with the name in its place, the name taken as it is */
+QString withName(const QString& sentence, const QString& name);
 
 /* the four sentences of one opening: the greeting by shour, then one draw per button */
 std::array<QString, 4> talkSentences(const PlantState& state, const Draw& draw);

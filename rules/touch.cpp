@@ -1,15 +1,23 @@
 #include "touch.h"
 
+#include <QCoreApplication>
+
 QString touchRemark(int draw, int sei)
 {
     if (draw == 10)
-        return QStringLiteral("恥ずかしがっています");
+        //: The plant's answer to a touch
+        return QCoreApplication::translate("Touch", "恥ずかしがっています");
+    if (draw == 9 && sei == 1)
+        //: A male plant's answer to a touch
+        return QCoreApplication::translate("Touch", "照れてそっぽを向いています");
     if (draw == 9)
-        return sei == 1 ? QStringLiteral("照れてそっぽを向いています")
-                        : QStringLiteral("潤んだ瞳で見つめています");
+        //: A female plant's answer to a touch
+        return QCoreApplication::translate("Touch", "潤んだ瞳で見つめています");
     if (draw == 8)
-        return QStringLiteral("眠っているようです");
-    return QStringLiteral("チクチクします");
+        //: The plant's answer to a touch, at any hour
+        return QCoreApplication::translate("Touch", "眠っているようです");
+    //: The plant's most common answer to a touch: its spines prick
+    return QCoreApplication::translate("Touch", "チクチクします");
 }
 
 QString touch(PlantState& state, const Draw& draw)

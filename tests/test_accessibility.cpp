@@ -55,7 +55,7 @@ private slots:
         FakeSound sound;
         MainForm main(world.seams(), sound);
         auto* talk = new WordForm(&main);
-        talk->intoword(talkSentences(main.plant(), [] { return 0.0; }));
+        talk->intoword(talkSentences(main.plant(), [] { return 0.0; }), main.plant().sname);
         auto* accessories = new AcceForm(&main);
         if (window == 4)
             accessories->showPictures(accessoryWindowPictures(1));

@@ -130,7 +130,7 @@ private slots:
         const QString path = folder.filePath(name);
         QVERIFY(make(kind, path, bytes));
         QCOMPARE(loadPicture(path).size(), gives.contains("picture") ? QSize(20, 10) : QSize(0, 0));
-        QCOMPARE(helpFileIn(folder.path()), gives.contains("help") ? path : QString());
+        QCOMPARE(helpFileIn(folder.path(), help), gives.contains("help") ? path : QString());
     }
 
     void theGameFilesLieBesideTheGameOrElseInItsInstalledDataFolder()

@@ -188,30 +188,31 @@ private slots:
         state.sname = QStringLiteral("%1&名");
         const int bands[][2] = {{6, 10}, {11, 17}, {18, 22}, {23, 5}};
         for (const auto& band : bands) {
-            QCOMPARE(greeting(band[0], state.sname), greeting(band[1], state.sname));
-            QVERIFY(greeting(band[1], state.sname) != greeting((band[1] + 1) % 24, state.sname));
+            QCOMPARE(greeting(band[0]), greeting(band[1]));
+            QVERIFY(greeting(band[1]) != greeting((band[1] + 1) % 24));
         }
-        QCOMPARE(greeting(7, QStringLiteral("ザボン")), QStringLiteral("おはよう、ザボン"));
+        QCOMPARE(withName(greeting(7), QStringLiteral("ザボン")),
+                 QStringLiteral("おはよう、ザボン"));
 
         state.shour = 12;
         int taken = 0;
         const auto said =
             talkSentences(state, drawsOf({drawFor(1, 3), drawFor(2, 3), drawFor(3, 3)}, &taken));
         QCOMPARE(taken, 3);
-        QCOMPARE(said[0], greeting(12, state.sname));
+        QCOMPARE(said[0], greeting(12));
         for (int button = 1; button <= 3; ++button) {
-            QCOMPARE(said[button], talkSentence(button, button, 1, state.sname));
+            QCOMPARE(said[button], talkSentence(button, button, 1));
             QSet<QString> byDraw;
             for (int draw = 1; draw <= 3; ++draw) {
-                const QString masculine = talkSentence(button, draw, 1, state.sname);
+                const QString masculine = talkSentence(button, draw, 1);
                 byDraw.insert(masculine);
-                QVERIFY(talkSentence(button, draw, 2, state.sname) != masculine);
-                QCOMPARE(talkSentence(button, draw, 7, state.sname), masculine);
+                QVERIFY(talkSentence(button, draw, 2) != masculine);
+                QCOMPARE(talkSentence(button, draw, 7), masculine);
             }
             QCOMPARE(byDraw.size(), 3);
         }
-        QVERIFY(talkSentence(1, 1, 2, state.sname).startsWith(state.sname));
-        QVERIFY(talkSentence(2, 1, 2, state.sname).startsWith("ねぇ" + state.sname));
+        QVERIFY(withName(talkSentence(1, 1, 2), state.sname).startsWith(state.sname));
+        QVERIFY(withName(talkSentence(2, 1, 2), state.sname).startsWith("ねぇ" + state.sname));
 
         QSet<QString> lines;
         for (int draw = 1; draw <= 10; ++draw) {

@@ -23,7 +23,8 @@
 #include <QTabWidget>
 
 namespace {
-/* what a control shows: a caption or text (then |its tip, if any), a colour or its picture's name */
+/* what a control shows: a caption or text (then |its tip, if any), a colour or its picture's name
+ */
 QString captionOf(QWidget* control)
 {
     if (auto* image = qobject_cast<const ImageControl*>(control))
@@ -364,7 +365,7 @@ private slots:
             for (int button = 1; button <= 3; ++button) {
                 const int draw = draws[button - 1].digitValue();
                 steps += QString("u:%1 ").arg(drawFor(draw, 3));
-                shown += QString(" sword(%1)=").arg(button) + talkSentence(button, draw, 1, name).replace("&", "&&");
+                shown += QString(" sword(%1)=").arg(button) + withName(talkSentence(button, draw, 1), name).replace("&", "&&");
             }
             return steps + "show siikubutton2 [screen=in " + shown + " @sword(1) key:Return] opened=wordform(open) draws=3 ai=-5 smsgbox=喉が渇いているようです";
         };

@@ -34,18 +34,23 @@ AboutForm::AboutForm(QWidget* parent)
         placeImage(this, QStringLiteral("Image1(%1)").arg(left == 120 ? 0 : 1),
                    twipRect(left, 120, 480, 480), QStringLiteral("icon"));
 
-    fitText(placeLabel(this, QStringLiteral("Label1"), twipRect(720, 120, 1575, 375),
-                       QStringLiteral("MORVICK")),
-            titleFont());
+    //: The game's name, the title of its windows
+    fitText(
+        placeLabel(this, QStringLiteral("Label1"), twipRect(720, 120, 1575, 375), tr("MORVICK")),
+        titleFont());
     // Black on the fixed grey whatever the desktop's theme.
+    //: The game's version; %1 is its number, such as 1.41
+    const QString version = tr("Ver. %1").arg(QStringLiteral(MORVICK_VERSION));
     fitText(placeColouredLabel(this, QStringLiteral("Label3"), twipRect(1200, 600, 885, 240),
-                               colourFromLong(0x00C0C0C0), Qt::black, QStringLiteral("Ver. 1.41")),
+                               colourFromLong(0x00C0C0C0), Qt::black, version),
             gothicFont(12, false));
 
+    //: Button: close the About window
     auto* Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
-                                               twipRect(840, 960, 1335, 255), QStringLiteral("OK"));
+                                               twipRect(840, 960, 1335, 255), tr("OK"));
     Command1->setDefault(true);
-    setAccessibleName(QStringLiteral("MORVICKについて"));
+    //: The About window, as a screen reader names it
+    setAccessibleName(tr("MORVICKについて"));
     connect(Command1, &QPushButton::clicked, this, &AboutForm::Command1_Click);
 }
 

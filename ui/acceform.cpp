@@ -19,13 +19,17 @@ AcceForm::AcceForm(QWidget* parent)
     for (int index = 0; index < accessorySlots; ++index)
         acheck[index] = placeControl<QCheckBox>(this, QStringLiteral("acheck(%1)").arg(index),
                                                 twipRect(lefts[index], 600, 255, 255));
-    acheck[0]->setAccessibleName(QStringLiteral("王冠"));
-    acheck[1]->setAccessibleName(QStringLiteral("リボン"));
-    setAccessibleName(QStringLiteral("飾りをつける"));
+    //: The check box of the first accessory, as a screen reader names it
+    acheck[0]->setAccessibleName(tr("王冠"));
+    //: The check box of the second accessory (a red bow), as a screen reader names it
+    acheck[1]->setAccessibleName(tr("リボン"));
+    //: The accessories window, as a screen reader names it
+    setAccessibleName(tr("飾りをつける"));
     showPictures(accessoryWindowPictures(2));
 
+    //: Button: put on the ticked accessories
     auto* Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
-                                               twipRect(600, 960, 1095, 255), QStringLiteral("OK"));
+                                               twipRect(600, 960, 1095, 255), tr("OK"));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &AcceForm::Command1_Click);
 }

@@ -23,22 +23,26 @@ QPushButton* placeButton(QWidget* parent, const char* name, const QRect& rect, c
 
 BmpForm::BmpForm(QWidget* parent) : GameDialog(parent, QStringLiteral("bmpform"), QSize(5010, 855))
 {
-    QLabel* Label1 = placeLabel(this, QStringLiteral("Label1"), twipRect(120, 120, 360, 180),
-                                QStringLiteral("画像"));
+    //: Before the box of the background picture's path. Only about 24 pixels wide
+    QLabel* Label1 =
+        placeLabel(this, QStringLiteral("Label1"), twipRect(120, 120, 360, 180), tr("画像"));
     Text1 = placeControl<QLineEdit>(this, QStringLiteral("Text1"), twipRect(600, 120, 3375, 270));
     // A screen reader names the path box after its label.
     Label1->setBuddy(Text1);
-    auto* Command1 =
-        placeButton(this, "Command1", twipRect(4080, 120, 855, 255), QStringLiteral("参照"));
-    Command3 = placeButton(this, "Command3", twipRect(1440, 480, 1095, 255), QStringLiteral("OK"));
+    //: Button: choose the picture file in a file window. About 41 pixels wide
+    auto* Command1 = placeButton(this, "Command1", twipRect(4080, 120, 855, 255), tr("参照"));
+    //: Button: show the picture named in the box
+    Command3 = placeButton(this, "Command3", twipRect(1440, 480, 1095, 255), tr("OK"));
     Command3->setEnabled(false);
-    auto* Command2 =
-        placeButton(this, "Command2", twipRect(2640, 480, 1095, 255), QStringLiteral("CANCEL"));
-    auto* Command4 =
-        placeButton(this, "Command4", twipRect(3840, 480, 1095, 255), QStringLiteral("RESET"));
-    Command4->setToolTip(QStringLiteral("背景を元に戻します"));
+    //: Button: close the window without a change
+    auto* Command2 = placeButton(this, "Command2", twipRect(2640, 480, 1095, 255), tr("CANCEL"));
+    //: Button: take the background picture away
+    auto* Command4 = placeButton(this, "Command4", twipRect(3840, 480, 1095, 255), tr("RESET"));
+    //: Tip of the RESET button
+    Command4->setToolTip(tr("背景を元に戻します"));
     setCancelButton(Command2);
-    setAccessibleName(QStringLiteral("背景の画像"));
+    //: The background picture window, as a screen reader names it
+    setAccessibleName(tr("背景の画像"));
 
     connect(Text1, &QLineEdit::textChanged, this, &BmpForm::Text1_Change);
     connect(Command1, &QPushButton::clicked, this, &BmpForm::Command1_Click);

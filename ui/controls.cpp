@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -195,12 +196,17 @@ ImageControl* placeImage(QWidget* parent, const QString& name, const QRect& rect
 std::array<QRadioButton*, 3> placePotPicker(QWidget* parent, const QRect& frameRect,
                                             const QColor& potBackground)
 {
-    auto* frame = placeControl<QGroupBox>(parent, QStringLiteral("Frame3"), frameRect,
-                                          QStringLiteral("つぼの形"));
+    //: Frame of the choice of a pot
+    const QString title = QCoreApplication::translate("PotPicker", "つぼの形");
+    auto* frame = placeControl<QGroupBox>(parent, QStringLiteral("Frame3"), frameRect, title);
     // What each option stands for, as a screen reader reads it.
-    const QString names[] = {QStringLiteral("茶色の素焼きのつぼ"),
-                             QStringLiteral("青緑のレース模様のつぼ"),
-                             QStringLiteral("黄色いつぼ")};
+    const QString names[] = {
+        //: The option under the first pot, a brown clay pot, as a screen reader names it
+        QCoreApplication::translate("PotPicker", "茶色の素焼きのつぼ"),
+        //: The option under the second pot, dark teal with a light-blue lace band
+        QCoreApplication::translate("PotPicker", "青緑のレース模様のつぼ"),
+        //: The option under the third pot, plain yellow with rounded corners
+        QCoreApplication::translate("PotPicker", "黄色いつぼ")};
     std::array<QRadioButton*, 3> options{};
     for (int i = 0; i < 3; ++i) {
         ImageControl* pot = placeImage(frame, QStringLiteral("Image%1").arg(3 + i),

@@ -31,8 +31,8 @@ QPushButton* placeButton(QWidget* parent, const char* name, int left, const QStr
 FirstForm::FirstForm(QWidget* parent)
     : GameDialog(parent, QStringLiteral("firstform"), QSize(5655, 2775))
 {
-    QGroupBox* frame1 =
-        placeFrame(this, "Frame1", twipRect(120, 0, 1695, 615), QStringLiteral("名前"));
+    //: Frame around the box where the new plant's name is typed
+    QGroupBox* frame1 = placeFrame(this, "Frame1", twipRect(120, 0, 1695, 615), tr("名前"));
     namebox =
         placeControl<QLineEdit>(frame1, QStringLiteral("namebox"), twipRect(120, 240, 1455, 270));
     // A name may be as long as the user likes.
@@ -40,24 +40,28 @@ FirstForm::FirstForm(QWidget* parent)
 
     // Made in reading order, which is the order Tab follows: the row of name,
     // sex and speech, then shape and pot, then the buttons.
-    QGroupBox* frame4 =
-        placeFrame(this, "Frame4", twipRect(2400, 0, 735, 855), QStringLiteral("性別"));
-    Option1 = placeOption(frame4, QStringLiteral("Option1"), twipRect(120, 240, 495, 255),
-                          QStringLiteral("男"));
-    placeOption(frame4, QStringLiteral("Option2"), twipRect(120, 480, 495, 255),
-                QStringLiteral("女"))
+    //: Frame of the choice of the plant's sex
+    QGroupBox* frame4 = placeFrame(this, "Frame4", twipRect(2400, 0, 735, 855), tr("性別"));
+    //: The plant is male. Only about 14 pixels wide: one letter or sign
+    Option1 =
+        placeOption(frame4, QStringLiteral("Option1"), twipRect(120, 240, 495, 255), tr("男"));
+    //: The plant is female. Only about 14 pixels wide: one letter or sign
+    placeOption(frame4, QStringLiteral("Option2"), twipRect(120, 480, 495, 255), tr("女"))
         ->setChecked(true);
 
-    QGroupBox* frame5 = placeFrame(this, "Frame5", twipRect(3240, 0, 2295, 855),
-                                   QStringLiteral("モルビックへの話しかけかた"));
-    placeOption(frame5, QStringLiteral("Option4"), twipRect(120, 240, 855, 255),
-                QStringLiteral("男言葉"))
+    //: Frame of the choice of how the owner talks to the plant
+    QGroupBox* frame5 =
+        placeFrame(this, "Frame5", twipRect(3240, 0, 2295, 855), tr("モルビックへの話しかけかた"));
+    //: The owner's plainer, blunter way of talking (male speech). About 38 pixels wide
+    placeOption(frame5, QStringLiteral("Option4"), twipRect(120, 240, 855, 255), tr("男言葉"))
         ->setChecked(true);
-    Option3 = placeOption(frame5, QStringLiteral("Option3"), twipRect(120, 480, 855, 255),
-                          QStringLiteral("女言葉"));
+    //: The owner's softer, gentler way of talking (female speech). About 38 pixels wide
+    Option3 =
+        placeOption(frame5, QStringLiteral("Option3"), twipRect(120, 480, 855, 255), tr("女言葉"));
 
-    QGroupBox* frame2 = placeFrame(this, "Frame2", twipRect(120, 720, 2175, 1575),
-                                   QStringLiteral("モルビックの形"));
+    //: Frame of the choice of the plant's shape
+    QGroupBox* frame2 =
+        placeFrame(this, "Frame2", twipRect(120, 720, 2175, 1575), tr("モルビックの形"));
     placeImage(frame2, QStringLiteral("Image1"), twipRect(120, 240, 945, 900),
                QStringLiteral("morvick13"), Fit::Stretched);
     placeImage(frame2, QStringLiteral("Image2"), twipRect(1080, 240, 945, 900),
@@ -66,17 +70,23 @@ FirstForm::FirstForm(QWidget* parent)
         sshape1[i] = placeOption(frame2, QStringLiteral("sshape1(%1)").arg(i),
                                  twipRect(480 + 960 * i, 1200, 255, 255));
     sshape1[0]->setChecked(true);
-    sshape1[0]->setAccessibleName(QStringLiteral("丸いモルビック"));
-    sshape1[1]->setAccessibleName(QStringLiteral("柱のように細長いモルビック"));
+    //: What the option under the round plant's picture stands for, as a screen reader reads it
+    sshape1[0]->setAccessibleName(tr("丸いモルビック"));
+    //: What the option under the tall plant's picture stands for, as a screen reader reads it
+    sshape1[1]->setAccessibleName(tr("柱のように細長いモルビック"));
 
     sshape2 = placePotPicker(this, twipRect(2400, 960, 3135, 1335));
 
-    okbutton = placeButton(this, "okbutton", 3480, QStringLiteral("OK"));
+    //: Button: make the new plant
+    okbutton = placeButton(this, "okbutton", 3480, tr("OK"));
     okbutton->setEnabled(false);
-    cancelbutton = placeButton(this, "cancelbutton", 4560, QStringLiteral("END"));
-    Command1 = placeButton(this, "Command1", 4560, QStringLiteral("CANCEL"));
+    //: Button of the first start: quit the game without a plant
+    cancelbutton = placeButton(this, "cancelbutton", 4560, tr("END"));
+    //: Button: keep the plant there is and close the window
+    Command1 = placeButton(this, "Command1", 4560, tr("CANCEL"));
     Command1->hide();
-    setAccessibleName(QStringLiteral("新しいモルビック"));
+    //: The setup window, as a screen reader names it
+    setAccessibleName(tr("新しいモルビック"));
     // Esc is CANCEL only while CANCEL is offered; on a first start it does nothing,
     // so the name typed so far is never lost by a stray key.
     setCancelButton(Command1);

@@ -22,7 +22,8 @@ HelpBrowser::HelpBrowser(const QHelpEngineCore& helpEngine, QWidget* parent)
     : QTextBrowser(parent), engine(helpEngine)
 {
     setObjectName(QStringLiteral("helppage"));
-    setAccessibleName(QStringLiteral("ヘルプのページ"));
+    //: The pane that shows a help page, as a screen reader names it
+    setAccessibleName(tr("ヘルプのページ"));
     // The pages bring their own paper and ink; bullets and the margins around
     // the page follow them instead of a dark desktop theme.
     QPalette paper = palette();
@@ -44,7 +45,8 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), file(helpFile)
 {
     setObjectName(QStringLiteral("helpwindow"));
-    setAccessibleName(QStringLiteral("ヘルプ"));
+    //: The help window, as a screen reader names it
+    setAccessibleName(tr("ヘルプ"));
     resize(720, 480);
 
     for (const QKeySequence& keys :
@@ -65,11 +67,14 @@ void HelpWindow::buildPanes()
 {
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("helptabs"));
-    tabs->setAccessibleName(QStringLiteral("目次とキーワード"));
+    //: The tabs of the help's contents and keyword index, as a screen reader names them
+    tabs->setAccessibleName(tr("目次とキーワード"));
     contentsTab = buildContentsTab();
     indexTab = buildIndexTab();
-    tabs->addTab(contentsTab, QStringLiteral("目次"));
-    tabs->addTab(indexTab, QStringLiteral("キーワード"));
+    //: Tab of the help's contents
+    tabs->addTab(contentsTab, tr("目次"));
+    //: Tab of the help's keyword index
+    tabs->addTab(indexTab, tr("キーワード"));
 
     page = new HelpBrowser(*engine, this);
     connect(page, &QTextBrowser::sourceChanged, this, &HelpWindow::followInContents);
@@ -109,7 +114,8 @@ QWidget* HelpWindow::buildContentsTab()
 {
     QHelpContentWidget* contents = engine->contentWidget();
     contents->setObjectName(QStringLiteral("contents"));
-    contents->setAccessibleName(QStringLiteral("目次の項目"));
+    //: The tree of the help's topics, as a screen reader names it
+    contents->setAccessibleName(tr("目次の項目"));
     contents->setHeaderHidden(true);
     connect(contents, &QHelpContentWidget::linkActivated, this,
             [this](const QUrl& url) { page->setSource(url); });
@@ -127,11 +133,13 @@ QWidget* HelpWindow::buildIndexTab()
     tab->setObjectName(QStringLiteral("indextab"));
     indexFilter = new QLineEdit(tab);
     indexFilter->setObjectName(QStringLiteral("indexfilter"));
-    indexFilter->setAccessibleName(QStringLiteral("キーワードで検索"));
+    //: The box where a keyword of the help is typed, as a screen reader names it
+    indexFilter->setAccessibleName(tr("キーワードで検索"));
     indexFilter->setClearButtonEnabled(true);
     QHelpIndexWidget* index = engine->indexWidget();
     index->setObjectName(QStringLiteral("index"));
-    index->setAccessibleName(QStringLiteral("キーワード一覧"));
+    //: The list of the help's keywords, as a screen reader names it
+    index->setAccessibleName(tr("キーワード一覧"));
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(indexFilter);
     layout->addWidget(index);

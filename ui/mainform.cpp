@@ -5,6 +5,7 @@
 #include "bmpform.h"
 #include "controls.h"
 #include "firstform.h"
+#include "fittedname.h"
 #include "helpviewer.h"
 #include "overform.h"
 #include "plantscene.h"
@@ -39,7 +40,8 @@ MainForm::MainForm(const Seams& gameSeams, SoundPlayer& soundPlayer, QWidget* pa
       seams(gameSeams), sounds(soundPlayer)
 {
     setObjectName(QStringLiteral("mainform"));
-    setWindowTitle(QStringLiteral("MORVICK"));
+    //: The game's name, the title of its windows
+    setWindowTitle(tr("MORVICK"));
     setWindowIcon(resourceIcon(QStringLiteral("icon")));
 
     auto* client = new QWidget(this);
@@ -73,16 +75,19 @@ void MainForm::buildLabels(QWidget* client)
     smsgbox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label("Label1", twipRect(1440, 600, 2415, 1080), black, black)
         ->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label("Label2", twipRect(1560, 630, 735, 255), black, cyan, QStringLiteral("名前："))
+    //: Before the plant's name on the black panel
+    label("Label2", twipRect(1560, 630, 735, 255), black, cyan, tr("名前："))
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
     namebox = label("namebox", twipRect(2280, 630, 1455, 255), black, Qt::white);
     namebox->setWordWrap(false);
-    label("Label3", twipRect(1560, 870, 735, 255), black, cyan, QStringLiteral("年齢："))
+    //: Before the plant's age in days on the black panel
+    label("Label3", twipRect(1560, 870, 735, 255), black, cyan, tr("年齢："))
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
     agebox = label("agebox", twipRect(2280, 870, 975, 255), black, Qt::white);
     agebox->setAlignment(Qt::AlignRight | Qt::AlignTop);
     agebox->setWordWrap(false);
-    label("Label4", twipRect(3360, 870, 255, 255), black, cyan, QStringLiteral("日"));
+    //: The unit after the age: days. The label is only 17 pixels wide, so an abbreviation
+    label("Label4", twipRect(3360, 870, 255, 255), black, cyan, tr("日"));
     infobox = label("infobox", twipRect(1560, 1095, 2175, 495), black, yellow);
 }
 
@@ -100,20 +105,21 @@ void MainForm::buildButtons(QWidget* client)
         made->setFocusPolicy(Qt::TabFocus);
         connect(made, &QPushButton::clicked, this, handler);
     };
-    button("siikubutton1", 1440, "water", QStringLiteral("水をやる"),
-           &MainForm::siikubutton1_Click);
-    button("siikubutton2", 2040, "talk", QStringLiteral("話しかける"),
-           &MainForm::siikubutton2_Click);
-    button("siikubutton3", 2640, "decorate", QStringLiteral("飾りをつける"),
-           &MainForm::siikubutton3_Click);
-    button("Command1", 3240, "door", QStringLiteral("終了する"), &MainForm::Command1_Click);
+    //: Tip of the watering-can button
+    button("siikubutton1", 1440, "water", tr("水をやる"), &MainForm::siikubutton1_Click);
+    //: Tip of the speech-balloon button, which opens the talking window
+    button("siikubutton2", 2040, "talk", tr("話しかける"), &MainForm::siikubutton2_Click);
+    //: Tip of the red-bow button, which opens the accessories window
+    button("siikubutton3", 2640, "decorate", tr("飾りをつける"), &MainForm::siikubutton3_Click);
+    //: Tip of the door button: save and quit
+    button("Command1", 3240, "door", tr("終了する"), &MainForm::Command1_Click);
 }
 
 void MainForm::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    // Four Japanese titles must share 256 pixels; a compact font and tight
-    // padding keep every title on the bar instead of behind an overflow button.
+    // Four titles must share 256 pixels; a compact font and tight padding keep
+    // every title on the bar instead of behind an overflow button.
     bar->setFont(gothicFont(9, false));
     bar->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 4px; }"));
 
@@ -131,24 +137,37 @@ void MainForm::buildMenus()
         return action;
     };
 
-    QMenu* mfile = addMenu(nullptr, "mfile", QStringLiteral("ファイル(&F)"));
-    addItem(mfile, "mend", QStringLiteral("終了(&X)"), &MainForm::mend_Click);
+    //: Menu
+    QMenu* mfile = addMenu(nullptr, "mfile", tr("ファイル(&F)"));
+    //: Item of the File menu: save and quit
+    addItem(mfile, "mend", tr("終了(&X)"), &MainForm::mend_Click);
 
-    QMenu* mchange = addMenu(nullptr, "mchange", QStringLiteral("変更(&C)"));
-    QMenu* back = addMenu(mchange, "back", QStringLiteral("背景"));
-    addItem(back, "mcolor", QStringLiteral("背景色"), &MainForm::mcolor_Click);
-    addItem(back, "mbmp", QStringLiteral("画像貼り付け"), &MainForm::mbmp_Click);
-    addItem(mchange, "mtubo", QStringLiteral("つぼの種類"), &MainForm::mtubo_Click);
+    //: Menu of what can be changed: the background and the pot
+    QMenu* mchange = addMenu(nullptr, "mchange", tr("変更(&C)"));
+    //: Submenu of the Change menu
+    QMenu* back = addMenu(mchange, "back", tr("背景"));
+    //: Item of the Background submenu: opens a colour chooser
+    addItem(back, "mcolor", tr("背景色"), &MainForm::mcolor_Click);
+    //: Item of the Background submenu: opens the window that sets a background picture
+    addItem(back, "mbmp", tr("画像貼り付け"), &MainForm::mbmp_Click);
+    //: Item of the Change menu: opens the window to choose another pot
+    addItem(mchange, "mtubo", tr("つぼの種類"), &MainForm::mtubo_Click);
 
-    QMenu* mhelp = addMenu(nullptr, "mhelp", QStringLiteral("ヘルプ(&H)"));
-    QAction* mhepl1 = addItem(mhelp, "mhepl1", QStringLiteral("目次"), &MainForm::mhepl1_Click);
+    //: Menu
+    QMenu* mhelp = addMenu(nullptr, "mhelp", tr("ヘルプ(&H)"));
+    //: Item of the Help menu: the help's contents (F1)
+    QAction* mhepl1 = addItem(mhelp, "mhepl1", tr("目次"), &MainForm::mhepl1_Click);
     mhepl1->setShortcut(QKeySequence(Qt::Key_F1));
     mhepl1->setShortcutContext(Qt::ApplicationShortcut);
-    addItem(mhelp, "mhelp2", QStringLiteral("キーワードで検索"), &MainForm::mhelp2_Click);
-    addItem(mhelp, "mabout", QStringLiteral("アバウト(&A)"), &MainForm::mabout_Click);
+    //: Item of the Help menu: the help's keyword index
+    addItem(mhelp, "mhelp2", tr("キーワードで検索"), &MainForm::mhelp2_Click);
+    //: Item of the Help menu: the About window
+    addItem(mhelp, "mabout", tr("アバウト(&A)"), &MainForm::mabout_Click);
 
-    QMenu* mdel = addMenu(nullptr, "mdel", QStringLiteral("初期化"));
-    addItem(mdel, "mnew", QStringLiteral("モルビックを新たに育てる"), &MainForm::mnew_Click);
+    //: Menu holding only the item that starts over with a new plant
+    QMenu* mdel = addMenu(nullptr, "mdel", tr("初期化"));
+    //: Item of the Reset menu: forget this plant and set up a new one
+    addItem(mdel, "mnew", tr("モルビックを新たに育てる"), &MainForm::mnew_Click);
 }
 
 // Start-up and the plant's own procedures.
@@ -181,7 +200,7 @@ void MainForm::lastcheck()
 {
     const DailyCheckOutcome outcome = dailyCheck(morvick, dayNumber(seams.today()));
     if (!outcome.message.isEmpty())
-        smsgbox->setText(outcome.message);
+        showFittedSentence(*smsgbox, outcome.message, morvick.sname);
     if (outcome.driedUp) {
         OverForm overform2(OverForm::Cause::DriedUp);
         centreOnScreen(overform2);
@@ -194,7 +213,7 @@ void MainForm::showmorvick()
 {
     const ScenePlan plan = planScene(morvick, seams.draw);
     Picture1->showPlan(plan);
-    namebox->setText(plan.name);
+    showFittedName(*namebox, plan.name);
     agebox->setText(plan.age);
     showWaterStatus(plan.water);
 }
@@ -229,7 +248,7 @@ void MainForm::siikubutton2_Click()
     WordForm wordform(this);
     placeOnScreen(wordform, frameGeometry().topLeft() + twipOffset(1500, 420), *this);
     morvick.shour = seams.hour();
-    wordform.intoword(talkSentences(morvick, seams.draw));
+    wordform.intoword(talkSentences(morvick, seams.draw), morvick.sname);
     if (wordform.exec() != QDialog::Accepted)
         return;
     // Which sentence was said makes no difference; saying one does.
@@ -415,10 +434,15 @@ void placeBeside(QWidget& viewer, const QWidget& game)
 }
 } // namespace
 
-// Does nothing at all when the help file is not there under its exact name.
+// The help in the player's language, else in the game's own; nothing at all
+// when neither file is there under its exact name.
 void MainForm::openHelp(bool atIndex)
 {
-    const QString file = helpFileIn(seams.programFolder);
+    QString file;
+    if (seams.language == Language::English)
+        file = helpFileIn(seams.programFolder, englishHelpFile);
+    if (file.isEmpty())
+        file = helpFileIn(seams.programFolder, japaneseHelpFile);
     if (file.isEmpty())
         return;
     if (helpwindow && qobject_cast<HelpViewer*>(helpwindow)->helpFile() != file)
@@ -451,8 +475,9 @@ void MainForm::reportFailedSave()
     if (failedSaveReported)
         return;
     failedSaveReported = true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("MORVICK"),
-                    saveFailureMessage(store.fileName()), QMessageBox::Ok, this);
+    //: The game's name, the title of its windows
+    QMessageBox box(QMessageBox::Warning, tr("MORVICK"), saveFailureMessage(store.fileName()),
+                    QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -19,15 +19,19 @@ OverForm::OverForm(Cause cause, QWidget* parent)
         setWindowIcon(resourceIcon(QStringLiteral("icon")));
     QLabel* Label1 =
         rotted ? placeLabel(this, QStringLiteral("Label1"), twipRect(120, 120, 2655, 255),
-                            QStringLiteral("水のやりすぎで腐ってしまいました"))
+                            //: The plant has died of too much water. One line of 177 pixels
+                            tr("水のやりすぎで腐ってしまいました"))
                : placeLabel(this, QStringLiteral("Label1"), twipRect(120, 120, 2655, 375),
-                            QStringLiteral("あまりに水をやらなかったので、干からびてしまいました"));
+                            //: The plant has died of too little water. Two lines of 177 pixels
+                            tr("あまりに水をやらなかったので、干からびてしまいました"));
     Label1->setWordWrap(true);
     auto* Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
                                                twipRect(960, rotted ? 480 : 600, 975, 255),
-                                               QStringLiteral("END"));
+                                               //: Button: say goodbye to the dead plant and quit
+                                               tr("END"));
     Command1->setDefault(true);
-    setAccessibleName(QStringLiteral("お別れ"));
+    //: The window that says the plant has died, as a screen reader names it
+    setAccessibleName(tr("お別れ"));
     connect(Command1, &QPushButton::clicked, this, &OverForm::Command1_Click);
 }
 

@@ -28,8 +28,10 @@ PlantScene::PlantScene(QWidget* parent)
     setGeometry(twipRect(0, 0, 1455, 1685));
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QStringLiteral("モルビック"));
-    setAccessibleDescription(QStringLiteral("スペースキーかEnterキーで、モルビックにさわります"));
+    //: The plant in its scene, as a screen reader names it
+    setAccessibleName(tr("モルビック"));
+    //: How to touch the plant from the keyboard, as a screen reader tells it
+    setAccessibleDescription(tr("スペースキーかEnterキーで、モルビックにさわります"));
     takeOffAll();
     connect(sshape1, &ImageControl::clicked, this, &PlantScene::plantClicked);
 }

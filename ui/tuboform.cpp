@@ -7,17 +7,19 @@ TuboForm::TuboForm(QWidget* parent)
     : GameDialog(parent, QStringLiteral("tuboform"), QSize(3375, 1815))
 {
     // Made in tab order: CANCEL first, so the window opens with the focus on it.
-    cancelbutton =
-        placeControl<QPushButton>(this, QStringLiteral("cancelbutton"),
-                                  twipRect(2280, 1440, 975, 255), QStringLiteral("CANCEL"));
-    auto* okbutton = placeControl<QPushButton>(
-        this, QStringLiteral("okbutton"), twipRect(1200, 1440, 975, 255), QStringLiteral("OK"));
+    //: Button: keep the pot
+    cancelbutton = placeControl<QPushButton>(this, QStringLiteral("cancelbutton"),
+                                             twipRect(2280, 1440, 975, 255), tr("CANCEL"));
+    //: Button: move the plant into the chosen pot
+    auto* okbutton = placeControl<QPushButton>(this, QStringLiteral("okbutton"),
+                                               twipRect(1200, 1440, 975, 255), tr("OK"));
     // Here the pots are opaque pictures on pink.
     sshape2 = placePotPicker(this, twipRect(120, 0, 3135, 1335), QColor(255, 132, 255));
     for (QPushButton* button : {cancelbutton, okbutton})
         button->setAutoDefault(false);
     setCancelButton(cancelbutton);
-    setAccessibleName(QStringLiteral("つぼの種類"));
+    //: The pot window, as a screen reader names it
+    setAccessibleName(tr("つぼの種類"));
 
     setTabOrder(cancelbutton, okbutton);
     setTabOrder(okbutton, sshape2[0]);

@@ -1,5 +1,7 @@
 #include "wordform.h"
 
+#include "fittedname.h"
+
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -11,22 +13,21 @@ WordForm::WordForm(QWidget* parent)
                                                   twipRect(120, 120 + 360 * index, 4215, 255),
                                                   QStringLiteral("Option1"));
     sword[0]->setChecked(true);
-    setAccessibleName(QStringLiteral("話しかける"));
+    //: The talking window, as a screen reader names it
+    setAccessibleName(tr("話しかける"));
 
-    auto* Command1 = placeControl<QPushButton>(
-        this, QStringLiteral("Command1"), twipRect(1680, 1680, 975, 255), QStringLiteral("OK"));
+    //: Button: say the chosen sentence
+    auto* Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
+                                               twipRect(1680, 1680, 975, 255), tr("OK"));
     // Neither the default nor the cancel button: Enter says a sentence only from OK itself.
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &WordForm::Command1_Click);
 }
 
-void WordForm::intoword(const std::array<QString, 4>& sentences)
+void WordForm::intoword(const std::array<QString, 4>& sentences, const QString& name)
 {
-    for (int index = 0; index < int(sword.size()); ++index) {
-        // A button takes "&" for the mark of a shortcut key; a name shows it as typed.
-        QString text = sentences[index];
-        sword[index]->setText(text.replace(QLatin1Char('&'), QStringLiteral("&&")));
-    }
+    for (int index = 0; index < int(sword.size()); ++index)
+        showFittedSentence(*sword[index], sentences[index], name);
 }
 
 void WordForm::Command1_Click()

@@ -14,8 +14,8 @@ class WordForm : public GameDialog
 public:
     explicit WordForm(QWidget* parent);
 
-    /* fills the four sentences, the greeting first */
-    void intoword(const std::array<QString, 4>& sentences);
+    /* fills the four sentences, the greeting first; "%1" in them stands for name */
+    void intoword(const std::array<QString, 4>& sentences, const QString& name);
 
 private:
     void Command1_Click();
