@@ -47,7 +47,7 @@ int runGame(QApplication& app, Seams seams, SoundPlayer& sounds)
         break;
     }
     speak(seams.language, &app);
-    QApplication::setFont(gothicFont(9, false));
+    useGothicFont();
 
     MainForm mainform(seams, sounds);
     // A kill, a hang-up or the end of the session leaves what the window on screen would.

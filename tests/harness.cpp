@@ -5,7 +5,8 @@
 //   (done in order as the windows show)
 //   --first-frame x: ends as soon as the main window's first frame is painted,
 //   printing "first frame libraries=N" (shared libraries mapped then)
-// It prints "shown NAME keys=..." when a window appears, with the stored keys,
+// It prints "shown NAME keys=... name=..." when a window appears, with the
+// stored keys and the window's name for a screen reader,
 // and "sound FILE" for each sound the game plays (and plays it).
 #include "app/game.h"
 #include "firstframe.h"
@@ -51,8 +52,9 @@ protected:
             settings.beginGroup(QStringLiteral("setting"));
             QStringList keys = settings.childKeys();
             keys.sort();
-            std::printf("shown %s keys=%s\n", qPrintable(widget->objectName()),
-                        qPrintable(keys.join(QLatin1Char(','))));
+            std::printf("shown %s keys=%s name=%s\n", qPrintable(widget->objectName()),
+                        qPrintable(keys.join(QLatin1Char(','))),
+                        qPrintable(widget->accessibleName()));
             std::fflush(stdout);
         }
         return false;

@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include <QCoreApplication>
+#include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -23,6 +24,11 @@ QFont gothicFont(double pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+void useGothicFont()
+{
+    QApplication::setFont(gothicFont(9, false));
 }
 
 QLabel* placeLabel(QWidget* parent, const QString& name, const QRect& rect, const QString& text)

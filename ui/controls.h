@@ -40,6 +40,9 @@ inline QPoint twipOffset(int dx, int dy)
 // and other Japanese gothics standing in where it is missing.
 QFont gothicFont(double pointSize, bool bold);
 
+// The small windows' texts are set in the gothic at 9 points, as designed.
+void useGothicFont();
+
 // Creates a control of a window under its design name at its pixel rectangle;
 // args are what the control takes before its parent (a caption, say).
 template <typename Control, typename... Args>
