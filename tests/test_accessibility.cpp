@@ -65,7 +65,7 @@ private slots:
         // clang-format on
         if (window == 10) // the help viewer comes from its plugin, and shows itself
             main.findChild<QAction*>("mhepl1")->trigger();
-        QWidget* shown = window == 10 ? main.findChild<QWidget*>("helpwindow") : windows[window];
+        QWidget* shown = window == 10 ? helpWindow() : windows[window];
         QVERIFY(shown);
         if (window != 10)
             shown->show();

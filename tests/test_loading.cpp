@@ -42,7 +42,7 @@ private slots:
         QTRY_COMPARE(mappedHeavyLibraries(), QStringList{"libQt6Multimedia"});
 
         main.findChild<QAction*>("mhepl1")->trigger();
-        auto* help = main.findChild<QWidget*>("helpwindow");
+        QWidget* help = helpWindow();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(mappedHeavyLibraries(),

@@ -71,7 +71,7 @@ struct Game {
     QString value(QWidget& root, QString name)
     {
         checked << name;
-        auto* viewer = main.findChild<QWidget*>("helpwindow");
+        QWidget* viewer = helpWindow();
         const QRect area = root.screen()->availableGeometry();
         const QMap<QString, std::function<QString()>> facts{
             {"ai", [&] { return QString::number(main.plant().ai); }},
@@ -97,7 +97,8 @@ struct Game {
             {"menus", [&] { return fontOf(main.menuBar()); }},
             {"keyword",
              [&] {
-                 const auto* index = main.findChild<QAbstractItemView*>("index");
+                 const auto* index =
+                     viewer ? viewer->findChild<QAbstractItemView*>("index") : nullptr;
                  return index ? index->currentIndex().data().toString() : QString("-");
              }},
             {"over",
@@ -120,7 +121,7 @@ struct Game {
                  // The page takes most of the width, the contents and index the rest.
                  const QString tab =
                      static_cast<const QTabWidget*>(tabs)->currentWidget()->objectName() +
-                     (viewer->findChild<QWidget*>("helppage")->width() > 2 * tabs->width() &&
+                     (viewer->findChild<QWidget*>("helppage")->width() > tabs->width() &&
                               viewer->height() >= 300
                           ? ""
                           : " cramped");
@@ -141,6 +142,8 @@ struct Game {
         if (QString("@#?!").contains(mark))
             name.chop(1);
         QWidget* control = name.isEmpty() ? &root : root.findChild<QWidget*>(name);
+        if (!control && viewer)
+            control = name == "helpwindow" ? viewer : viewer->findChild<QWidget*>(name);
         auto* button = qobject_cast<const QAbstractButton*>(control);
         if (!control)
             return "missing";
@@ -182,7 +185,8 @@ struct Game {
                               target->mapTo(&main, QPoint(2, 2)));
         } else if (kind == ':') {
             QLineEdit* field = nullptr; // the help viewer's comes a turn of the event loop later
-            QTRY_VERIFY((field = root.findChild<QLineEdit*>(name)));
+            QTRY_VERIFY((field = root.findChild<QLineEdit*>(name)) ||
+                        (helpWindow() && (field = helpWindow()->findChild<QLineEdit*>(name))));
             field->setText(text);
         } else if (step.startsWith('@')) {
             root.findChild<QWidget*>(step.mid(1))->setFocus();

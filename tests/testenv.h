@@ -54,6 +54,15 @@ inline void storeTexts(const QList<std::pair<QString, QString>>& values)
     settings.sync();
 }
 
+/* the help viewer, a window of its own once help has been asked for; null before */
+inline QWidget* helpWindow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("helpwindow"))
+            return window;
+    return nullptr;
+}
+
 inline QStringList storedKeys()
 {
     QSettings settings;
@@ -81,6 +90,7 @@ struct World {
     int hour = 12;
     QString folder = builtGameFolder;
     QString plugins = builtGameFolder;
+    Language language = Language::Japanese;
 
     Seams seams()
     {
@@ -96,7 +106,8 @@ struct World {
                 },
                 [this](int status) { ends.append(status); },
                 folder,
-                plugins};
+                plugins,
+                language};
     }
 };
 constexpr double todayNumber = 46362;

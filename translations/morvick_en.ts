@@ -112,6 +112,11 @@
             <extracomment>The background picture window, as a screen reader names it</extracomment>
             <translation>Background picture</translation>
         </message>
+        <message>
+            <source>画像ファイル (%1)</source>
+            <extracomment>The first file type of the picture file window: every picture the game can show; %1 is the list of file name patterns</extracomment>
+            <translation>Picture files (%1)</translation>
+        </message>
     </context>
     <context>
         <name>DailyCheck</name>

@@ -1,13 +1,23 @@
 #include "bmpform.h"
 
 #include <QFileDialog>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-QStringList pictureFilters()
+QStringList BmpForm::pictureFilters()
 {
-    return {QStringLiteral("BMP(*.bmp)"), QStringLiteral("GIF(*.gif)"),
+    // First every kind of picture the loader reads, as Qt's image plugins name them.
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+    patterns.removeDuplicates();
+    patterns.sort();
+    //: The first file type of the picture file window: every picture the game can show;
+    //: %1 is the list of file name patterns
+    return {tr("画像ファイル (%1)").arg(patterns.join(QLatin1Char(' '))),
+            QStringLiteral("BMP(*.bmp)"), QStringLiteral("GIF(*.gif)"),
             QStringLiteral("JPEG(*.jpg)"), QStringLiteral("ICON(*.ico)")};
 }
 
@@ -68,11 +78,13 @@ void BmpForm::Text1_Change()
 
 void BmpForm::Command1_Click()
 {
-    const QString chosen = QFileDialog::getOpenFileName(this, QString(), Text1->text(),
-                                                        pictureFilters().join(QStringLiteral(";;")),
-                                                        nullptr, QFileDialog::DontUseNativeDialog);
-    if (!chosen.isEmpty())
-        Text1->setText(chosen);
+    QFileDialog dialog(this, QString(), Text1->text());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(pictureFilters());
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        Text1->setText(dialog.selectedFiles().constFirst());
 }
 
 void BmpForm::Command2_Click()

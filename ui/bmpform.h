@@ -20,6 +20,9 @@ public:
     void setPath(const QString& path);
     QString path() const;
 
+    /* the file types the browse dialog offers, in the order it lists them */
+    static QStringList pictureFilters();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -33,6 +36,3 @@ private:
     QLineEdit* Text1 = nullptr;
     QPushButton* Command3 = nullptr;
 };
-
-/* the file types the browse dialog offers, in the order it lists them */
-QStringList pictureFilters();

@@ -231,6 +231,8 @@ GameDialog::GameDialog(QWidget* parent, const QString& name, QSize twipSize,
                        Qt::WindowFlags windowFlags)
     : QDialog(parent, windowFlags)
 {
+    // Modal to the game alone: the help stays free to read beside it.
+    setWindowModality(Qt::WindowModal);
     setObjectName(name);
     setFixedSize(px(twipSize.width()), px(twipSize.height()));
 }

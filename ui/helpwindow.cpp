@@ -47,7 +47,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     setObjectName(QStringLiteral("helpwindow"));
     //: The help window, as a screen reader names it
     setAccessibleName(tr("ヘルプ"));
-    resize(720, 480);
+    resize(800, 520);
 
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
@@ -83,6 +83,8 @@ void HelpWindow::buildPanes()
     panes->addWidget(tabs);
     panes->addWidget(page);
     panes->setStretchFactor(1, 1);
+    // The contents never fold away: they are the way through the help.
+    panes->setChildrenCollapsible(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(panes);
@@ -160,11 +162,37 @@ void HelpWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // The window may have been made narrower to fit beside the game; the
-    // contents keep a third of it, the page the rest.
+    // contents keep what their titles need, the page the rest.
     if (panes && !panesSized) {
         panesSized = true;
-        panes->setSizes({width() * 3 / 10, width() * 7 / 10});
+        panes->setSizes({1, width()});
     }
+}
+
+namespace {
+/* the widest title under parent, unfolded, with the indentation of its depth */
+int widestTitle(const QTreeView& tree, const QModelIndex& parent, int depth)
+{
+    int widest = 0;
+    const QAbstractItemModel* model = tree.model();
+    for (int row = 0; row < model->rowCount(parent); ++row) {
+        const QModelIndex item = model->index(row, 0, parent);
+        widest = std::max({widest, tree.indentation() * depth + tree.sizeHintForIndex(item).width(),
+                           widestTitle(tree, item, depth + 1)});
+    }
+    return widest;
+}
+} // namespace
+
+// Every title shows whole, however far the topics are unfolded and whether or
+// not the list needs its scroll bar.
+void HelpWindow::fitContentsToTitles()
+{
+    QHelpContentWidget* contents = engine->contentWidget();
+    const int depthOfRoots = contents->rootIsDecorated() ? 1 : 0;
+    contents->setMinimumWidth(widestTitle(*contents, {}, depthOfRoots) +
+                              2 * contents->frameWidth() +
+                              style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, contents));
 }
 
 // The engine is set up, the panes are built and the window is first drawn on
@@ -223,6 +251,7 @@ void HelpWindow::contentsReady()
     if (QHelpContentItem* root = model->contentItemAt(model->index(0, 0)))
         setWindowTitle(root->title());
     engine->contentWidget()->expandToDepth(0);
+    fitContentsToTitles();
     if (startPagePending) {
         startPagePending = false;
         showStartPage();

@@ -52,6 +52,7 @@ private:
     QWidget* buildContentsTab();
     QWidget* buildIndexTab();
     void contentsReady();
+    void fitContentsToTitles();
     void showStartPage();
     void showDocuments(const QList<QHelpLink>& documents);
     void followInContents(const QUrl& url);

@@ -22,9 +22,11 @@
 #include "tuboform.h"
 #include "wordform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -57,6 +59,19 @@ MainForm::MainForm(const Seams& gameSeams, SoundPlayer& soundPlayer, QWidget* pa
     connect(Picture1, &PlantScene::bareMouseMove, this, &MainForm::Picture1_MouseMove);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+MainForm::~MainForm() = default;
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && QApplication::activeModalWidget() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        mhepl1_Click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainForm::buildLabels(QWidget* client)
@@ -363,6 +378,7 @@ void MainForm::mcolor_Click()
     QColorDialog dialog(helpdialogColour.isValid() ? helpdialogColour : Picture1->backColour(),
                         this);
     dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.setWindowModality(Qt::WindowModal);
     placeOverCentre(dialog, *this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -414,7 +430,7 @@ void placeBeside(QWidget& viewer, const QWidget& game)
     const QScreen* screen = game.screen();
     if (!screen)
         return;
-    constexpr QSize preferred(720, 480);
+    constexpr QSize preferred(800, 520);
     // Narrower than this, the page beside the contents is too cramped to read.
     constexpr int narrowest = 360;
     const QRect area = screen->availableGeometry();
@@ -445,20 +461,23 @@ void MainForm::openHelp(bool atIndex)
         file = helpFileIn(seams.programFolder, japaneseHelpFile);
     if (file.isEmpty())
         return;
-    if (helpwindow && qobject_cast<HelpViewer*>(helpwindow)->helpFile() != file)
-        delete helpwindow;
+    if (helpwindow && qobject_cast<HelpViewer*>(helpwindow.get())->helpFile() != file)
+        helpwindow.reset();
     if (!helpwindow) {
         auto* factory = qobject_cast<HelpViewerFactory*>(
             loadPlugin(seams.pluginFolder, QStringLiteral("morvick_helpviewer")));
         if (!factory)
             return;
-        helpwindow = factory->createViewer(file, this);
+        helpwindow.reset(factory->createViewer(file, nullptr));
         helpwindow->setWindowIcon(windowIcon());
+        helpwindow->setAttribute(Qt::WA_QuitOnClose, false);
         // The Japanese gothic keeps the rows of the contents and index from crowding.
         helpwindow->setFont(gothicFont(10, false));
-        placeBeside(*helpwindow, *this);
+        // Before the game shows (at the first setup, say), beside the window that asked.
+        const QWidget* asking = QApplication::activeModalWidget();
+        placeBeside(*helpwindow, isVisible() || !asking ? *this : *asking);
     }
-    qobject_cast<HelpViewer*>(helpwindow)->open(atIndex);
+    qobject_cast<HelpViewer*>(helpwindow.get())->open(atIndex);
 }
 
 void MainForm::mabout_Click()
@@ -479,6 +498,7 @@ void MainForm::reportFailedSave()
     QMessageBox box(QMessageBox::Warning, tr("MORVICK"), saveFailureMessage(store.fileName()),
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::WindowModal);
     box.exec();
 }
 
@@ -529,6 +549,6 @@ void MainForm::endWithoutPlant()
 void MainForm::endGame(int status)
 {
     // The game writes no files of its own: the help viewer's working copy goes first.
-    delete helpwindow;
+    helpwindow.reset();
     seams.endProgram(status);
 }

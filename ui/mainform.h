@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class AboutForm;
 class FirstForm;
@@ -31,10 +32,14 @@ public:
     // do to get out (END of the first setup; elsewhere save and end).
     void quitRequested();
 
+    ~MainForm() override;
+
     const PlantState& plant() const { return morvick; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // F1 from a window the game shows modally, which holds back the menu's own key.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLabels(QWidget* client);
@@ -89,8 +94,9 @@ private:
     // Windows that outlive one showing.
     QPointer<FirstForm> firstform;
     QPointer<AboutForm> aboutform;
-    /* the help plugin's viewer, a HelpViewer */
-    QPointer<QWidget> helpwindow;
+    /* the help plugin's viewer, a HelpViewer: a window of its own, so that the
+       game's modal windows, modal only to the game, leave it free */
+    std::unique_ptr<QWidget> helpwindow;
     /* the colour dialog's own colour: the last one chosen, invalid before the first */
     QColor helpdialogColour;
 
