@@ -62,22 +62,16 @@ private slots:
     {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("window");
-        QTest::newRow("talking") << "siikubutton2"
-                                 << "wordform";
-        QTest::newRow("accessories") << "siikubutton3"
-                                     << "acceform";
-        QTest::newRow("pot") << "mtubo"
-                             << "tuboform";
-        QTest::newRow("background picture") << "mbmp"
-                                            << "bmpform";
-        QTest::newRow("background colour") << "mcolor"
-                                           << "QColorDialog";
-        QTest::newRow("About") << "mabout"
-                               << "aboutform";
-        QTest::newRow("a new plant") << "mnew"
-                                     << "firstform";
-        QTest::newRow("the first setup") << ""
-                                         << "firstform";
+        // clang-format off
+        QTest::newRow("talking") << "siikubutton2" << "wordform";
+        QTest::newRow("accessories") << "siikubutton3" << "acceform";
+        QTest::newRow("pot") << "mtubo" << "tuboform";
+        QTest::newRow("background picture") << "mbmp" << "bmpform";
+        QTest::newRow("background colour") << "mcolor" << "colourdialog";
+        QTest::newRow("About") << "mabout" << "aboutform";
+        QTest::newRow("a new plant") << "mnew" << "firstform";
+        QTest::newRow("the first setup") << "" << "firstform";
+        // clang-format on
     }
     void f1OpensTheHelpFromEveryWindowOfTheGame()
     {

@@ -13,10 +13,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
+#include <memory>
 #include <utility>
+#include <vector>
 
-// Set before Qt first looks the folders up, so a test never sees the user's.
-template <typename App, typename Test> int runIsolatedTest(int argc, char** argv)
+// Set before Qt first looks the folders up, so a test never sees the user's
+// folders, nor speaks the user's language.
+template <typename App, typename Test>
+int runIsolatedTest(int argc, char** argv, const QByteArray& platform = "offscreen")
 {
     QTemporaryDir home;
     const QString runtime = home.filePath(QStringLiteral("runtime"));
@@ -26,7 +30,10 @@ template <typename App, typename Test> int runIsolatedTest(int argc, char** argv
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", platform);
+    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        qunsetenv(variable);
+    qputenv("LANG", "C.UTF-8");
     App app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("morvick"));
     QCoreApplication::setApplicationName(QStringLiteral("morvick"));
@@ -52,6 +59,38 @@ inline void storeTexts(const QList<std::pair<QString, QString>>& values)
     for (const auto& [key, value] : values)
         settings.setValue(QStringLiteral("setting/") + key, value);
     settings.sync();
+}
+
+// Runs action, and answers each modal window that opens meanwhile with the
+// next of answers (none left: it is only closed). A window the answer leaves
+// open is closed, as by its close box.
+using Answer = std::function<void(QWidget& window)>;
+inline void answerModals(const std::function<void()>& action, const QList<Answer>& answers)
+{
+    int next = 0;
+    QList<QWidget*> answering;
+    // Qt never fires a timer again while its own slot runs, so a window that an
+    // answer opens is watched for by a timer of that answer's own.
+    std::vector<std::unique_ptr<QTimer>> polls;
+    std::function<void()> watch = [&] {
+        QTimer* poll = polls.emplace_back(std::make_unique<QTimer>()).get();
+        QObject::connect(poll, &QTimer::timeout, [&] {
+            QWidget* const modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible() || answering.contains(modal))
+                return;
+            answering << modal;
+            const QPointer<QWidget> open(modal);
+            watch();
+            if (next < answers.size())
+                answers[next++](*modal);
+            if (open && open->isVisible())
+                open->close();
+            answering.removeAll(modal);
+        });
+        poll->start(0);
+    };
+    watch();
+    action();
 }
 
 /* the help viewer, a window of its own once help has been asked for; null before */

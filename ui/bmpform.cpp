@@ -83,6 +83,7 @@ void BmpForm::Command1_Click()
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(pictureFilters());
+    placeOverCentre(dialog, *this);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         Text1->setText(dialog.selectedFiles().constFirst());
 }

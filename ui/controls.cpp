@@ -304,12 +304,26 @@ void placeOnScreen(QWidget& window, QPoint topLeft, const QWidget& reference)
 {
     const QMargins frame = window.isVisible() ? frameMargins(window) : frameMargins(reference);
     // A window that nobody sized yet (a Qt dialog) opens at its preferred size.
-    const QSize inner = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
-    const QRect outer(topLeft, inner.grownBy(frame));
-    const QScreen* screen = QGuiApplication::screenAt(outer.center());
+    QSize inner = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
+    const QScreen* screen =
+        QGuiApplication::screenAt(QRect(topLeft, inner.grownBy(frame)).center());
     if (!screen)
         screen = reference.screen();
-    window.move(screen ? keptInside(outer, screen->availableGeometry()).topLeft() : topLeft);
+    if (!screen) {
+        window.move(topLeft);
+        return;
+    }
+    // Larger than the screen, it shrinks as far as it lets itself.
+    const QRect area = screen->availableGeometry();
+    const QSize room = area.size().shrunkBy(frame);
+    if (inner.width() > room.width() || inner.height() > room.height()) {
+        inner = inner.boundedTo(room)
+                    .expandedTo(window.minimumSizeHint())
+                    .expandedTo(window.minimumSize())
+                    .boundedTo(window.maximumSize());
+        window.resize(inner);
+    }
+    window.move(keptInside(QRect(topLeft, inner.grownBy(frame)), area).topLeft());
 }
 
 void placeOverCentre(QWidget& window, const QWidget& reference)

@@ -3,6 +3,7 @@
 #include "aboutform.h"
 #include "acceform.h"
 #include "bmpform.h"
+#include "colourdialog.h"
 #include "controls.h"
 #include "firstform.h"
 #include "fittedname.h"
@@ -24,7 +25,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -375,10 +375,8 @@ void MainForm::mcolor_Click()
 {
     // The dialog remembers the last colour chosen in this run, even after a new
     // plant has put the start-up colour back; the first time it starts from the scene.
-    QColorDialog dialog(helpdialogColour.isValid() ? helpdialogColour : Picture1->backColour(),
+    ColourDialog dialog(helpdialogColour.isValid() ? helpdialogColour : Picture1->backColour(),
                         this);
-    dialog.setOption(QColorDialog::DontUseNativeDialog);
-    dialog.setWindowModality(Qt::WindowModal);
     placeOverCentre(dialog, *this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -494,9 +492,11 @@ void MainForm::reportFailedSave()
     if (failedSaveReported)
         return;
     failedSaveReported = true;
+    // Before the game's window shows, the message has no window to sit over
+    // and opens in the middle of the screen.
     //: The game's name, the title of its windows
     QMessageBox box(QMessageBox::Warning, tr("MORVICK"), saveFailureMessage(store.fileName()),
-                    QMessageBox::Ok, this);
+                    QMessageBox::Ok, isVisible() ? this : nullptr);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::WindowModal);
     box.exec();

@@ -1,0 +1,51 @@
+#include "colourdialog.h"
+
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+ColourDialog::ColourDialog(const QColor& initial, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("colourdialog"));
+    setWindowModality(Qt::WindowModal);
+    chooser = new QColorDialog(initial);
+    chooser->setOption(QColorDialog::DontUseNativeDialog);
+    // A dialog can live inside another window as a plain widget.
+    chooser->setWindowFlags(Qt::Widget);
+    setWindowTitle(chooser->windowTitle());
+
+    auto* scroll = new QScrollArea(this);
+    // The focus goes to the chooser's controls, as in a chooser of its own.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(chooser);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    // The chooser's own OK and Cancel end this window.
+    connect(chooser, &QDialog::finished, this, &QDialog::done);
+    chooser->installEventFilter(this);
+    // As large as the chooser wants where the screen allows; a scroll area on its own asks less.
+    resize(chooser->sizeHint());
+}
+
+bool ColourDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == chooser && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            chooser->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+QColor ColourDialog::selectedColor() const
+{
+    return chooser->selectedColor();
+}
