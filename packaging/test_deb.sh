@@ -33,12 +33,17 @@ diff -u "$tmp/expected" "$tmp/packed" || fail "packed files differ from the list
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
+twice=$(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/ //g' | sort | uniq -d)
+[ -z "$twice" ] || fail "Depends names $twice more than once"
 # What is loaded at run time, then what the scan of the executable must find.
-for package in libqt6sql6-sqlite fonts-ipafont-gothic qt6-translations-l10n libqt6multimedia6 \
+for package in libqt6sql6-sqlite fonts-ipafont-gothic qt6-translations-l10n \
     'libqt6core6 (>=' 'libqt6gui6 (>=' 'libqt6widgets6 (>=' 'libqt6help6 (>=' \
     'libqt6multimedia6 (>=' 'libc6 (>='; do
     [[ ", $depends" == *", $package"* ]] || fail "Depends lacks $package"
 done
+
+entry=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$id.desktop")
+grep -qxF 'Exec="/usr/games/morvick"' <<<"$entry" || fail "the menu entry does not name /usr/games/morvick"
 
 lintian "$deb" >"$tmp/lintian" 2>&1 || true
 grep -v 'running with root privileges' "$tmp/lintian" || true

@@ -37,6 +37,9 @@ done
 
 out=$(desktop-file-validate "share/applications/$id.desktop" 2>&1) || true
 [ -z "$out" ] || fail "desktop-file-validate: $out"
+# The menu starts the game by its full path, PATH or no PATH.
+grep -qxF "Exec=\"$prefix/bin/morvick\"" "share/applications/$id.desktop" ||
+    fail "the menu entry does not name the installed game: $(grep ^Exec= "share/applications/$id.desktop")"
 appstreamcli validate --no-net --strict "share/metainfo/$id.metainfo.xml" >"$tmp/out" 2>&1 ||
     fail "appstreamcli: $(cat "$tmp/out")"
 out=$(zcat share/man/man6/morvick.6.gz | groff -man -ww -z 2>&1)
