@@ -207,6 +207,42 @@ private slots:
         QVERIFY(game.process.readAllStandardError().contains(file.toUtf8()));
     }
 
+    // A headless Weston has no seat: no keyboard, no pointer, as in a kiosk.
+    void aCompositorWithoutAKeyboardRunsTheGameAndLetsItEnd_data()
+    {
+        QTest::addColumn<int>("swater"); // 0: no plant stored
+        QTest::addColumn<QString>("window");
+        QTest::newRow("the first setup") << 0 << "firstform";
+        QTest::newRow("a stored plant") << 9 << "mainform";
+    }
+    void aCompositorWithoutAKeyboardRunsTheGameAndLetsItEnd()
+    {
+        QFETCH(int, swater);
+        QFETCH(QString, window);
+        if (swater != 0)
+            storePlant(swater);
+        QTemporaryDir runtime;
+        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+        QProcess weston;
+        QProcessEnvironment westonEnvironment = QProcessEnvironment::systemEnvironment();
+        westonEnvironment.insert("XDG_RUNTIME_DIR", runtime.path());
+        weston.setProcessEnvironment(westonEnvironment);
+        weston.start("weston",
+                     {"--backend=headless-backend.so", "--socket=morvick-test", "--idle-time=0"});
+        QVERIFY2(weston.waitForStarted(), "weston is not installed");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime.filePath("morvick-test")), 20000);
+        Run game({}, {"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=morvick-test",
+                      "XDG_RUNTIME_DIR=" + runtime.path()});
+        QVERIFY(game.shows(window));
+        QTest::qWait(1000); // drawn by now, its name box too
+        QCOMPARE(game.process.state(), QProcess::Running);
+        game.signal(SIGTERM);
+        QVERIFY(game.endsWith(0));
+        weston.terminate();
+        weston.waitForFinished();
+    }
+
     void wateringPlaysTheWaterSound()
     {
         storePlant();

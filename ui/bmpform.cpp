@@ -103,8 +103,3 @@ void BmpForm::Command4_Click()
     done(Reset);
 }
 
-void BmpForm::showEvent(QShowEvent* event)
-{
-    GameDialog::showEvent(event);
-    Text1->setFocus();
-}

@@ -23,9 +23,6 @@ public:
     /* the file types the browse dialog offers, in the order it lists them */
     static QStringList pictureFilters();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void Text1_Change();
     void Command1_Click();

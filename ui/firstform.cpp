@@ -134,8 +134,13 @@ void FirstForm::Command1_Click()
     done(Cancelled);
 }
 
+// The name box, first in the tab order, takes the focus as the window becomes
+// active. Given the focus before, it would draw its cursor at once, which Qt's
+// Wayland client cannot do on a compositor without a keyboard (a kiosk, say):
+// it crashes. A window shown again forgets the focus it had.
 void FirstForm::showEvent(QShowEvent* event)
 {
     GameDialog::showEvent(event);
-    namebox->setFocus();
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
 }
