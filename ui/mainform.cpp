@@ -90,12 +90,12 @@ void MainForm::buildLabels(QWidget* client)
     smsgbox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label("Label1", twipRect(1440, 600, 2415, 1080), black, black)
         ->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    //: Before the plant's name on the black panel
+    //: Before the plant's name on the black panel, right-aligned against it (49 pixels)
     label("Label2", twipRect(1560, 630, 735, 255), black, cyan, tr("名前："))
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
     namebox = label("namebox", twipRect(2280, 630, 1455, 255), black, Qt::white);
     namebox->setWordWrap(false);
-    //: Before the plant's age in days on the black panel
+    //: Before the plant's age in days on the black panel, right-aligned (49 pixels)
     label("Label3", twipRect(1560, 870, 735, 255), black, cyan, tr("年齢："))
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
     agebox = label("agebox", twipRect(2280, 870, 975, 255), black, Qt::white);
