@@ -2,6 +2,7 @@
 #include "platform/helpfile.h"
 #include "platform/picturefile.h"
 #include "platform/qtsoundplayer.h"
+#include "platform/wave.h"
 #include "testenv.h"
 
 #include <sys/stat.h>
@@ -24,6 +25,12 @@ bool make(const QString& kind, const QString& path, const QByteArray& bytes = {}
     if (kind == "fifo")
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     return kind == "folder" ? QDir().mkpath(path) : kind == "none";
+}
+int openDescriptors()
+{
+    return int(QDir("/proc/self/fd")
+                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                   .size());
 }
 bool loadedAs(const QSignalSpy& loaded, const QString& path, bool playable)
 {
@@ -129,8 +136,33 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
         QVERIFY(make(kind, path, bytes));
+        const int openBefore = openDescriptors();
         QCOMPARE(loadPicture(path).size(), gives.contains("picture") ? QSize(20, 10) : QSize(0, 0));
         QCOMPARE(helpFileIn(folder.path(), help), gives.contains("help") ? path : QString());
+        QCOMPARE(openDescriptors(), openBefore); // refused or read, the file is closed again
+    }
+
+    // Chunks start on even offsets: an odd-sized one is followed by a pad byte.
+    void aWaveHoldsAllItDeclares_data()
+    {
+        QTest::addColumn<QByteArray>("chunks");
+        QTest::addColumn<bool>("complete");
+        const QByteArray format = QByteArray("fmt \x10\0\0\0", 8) + QByteArray(16, '\1');
+        const QByteArray data = QByteArray("data\x04\0\0\0", 8) + QByteArray(4, '\0');
+        const QByteArray odd = QByteArray("LIST\x03\0\0\0", 8) + "abc";
+        QTest::newRow("format, data") << format + data << true;
+        QTest::newRow("an odd chunk and its pad before the data")
+            << format + odd + '\0' + data << true;
+        QTest::newRow("an odd chunk without its pad") << format + odd + data << false;
+        QTest::newRow("data before the format") << data + format << false;
+        QTest::newRow("data cut short") << format + data.chopped(1) << false;
+    }
+    void aWaveHoldsAllItDeclares()
+    {
+        QFETCH(QByteArray, chunks);
+        QByteArray wave = "RIFF" + QByteArray(4, '\0') + "WAVE" + chunks;
+        qToLittleEndian<quint32>(quint32(wave.size() - 8), wave.data() + 4);
+        QTEST(isCompleteWave(wave), "complete");
     }
 
     void theGameFilesLieBesideTheGameOrElseInItsInstalledDataFolder()
