@@ -102,7 +102,8 @@ int runGame(QApplication& app, Seams seams, SoundPlayer& sounds)
     std::unique_ptr<FrontDoor> frontDoor;
     switch (lock.acquire()) {
     case InstanceLock::Result::Acquired:
-        seams.endProgram = [&lock, end = seams.endProgram](int status) {
+        seams.endProgram = [&lock, &frontDoor, end = seams.endProgram](int status) {
+            frontDoor.reset();
             lock.release();
             end(status);
         };

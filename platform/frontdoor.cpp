@@ -61,14 +61,17 @@ FrontDoor::FrontDoor(const QString& socketPath, QObject* parent) : QObject(paren
         listener = -1;
         return;
     }
+    boundPath = address.sun_path;
     auto* knocks = new QSocketNotifier(listener, QSocketNotifier::Read, this);
     connect(knocks, &QSocketNotifier::activated, this, &FrontDoor::admit);
 }
 
 FrontDoor::~FrontDoor()
 {
-    if (listener >= 0)
-        ::close(listener);
+    if (listener < 0)
+        return;
+    ::close(listener);
+    ::unlink(boundPath.constData());
 }
 
 void FrontDoor::admit()

@@ -14,6 +14,7 @@ class FrontDoor : public QObject
 public:
     /* listens at socketPath, taking over a socket left there by a game that died */
     explicit FrontDoor(const QString& socketPath, QObject* parent = nullptr);
+    /* closes the door and takes its socket away */
     ~FrontDoor() override;
 
 signals:
@@ -22,6 +23,7 @@ signals:
 private:
     void admit();
     int listener = -1;
+    QByteArray boundPath;
 };
 
 // Asks the game listening at socketPath to come to the front, without waiting:

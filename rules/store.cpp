@@ -163,7 +163,7 @@ void removeInterruptedSaves(const QString& fileName)
                                : QFileInfo(fileName).canonicalFilePath());
     const QRegularExpression temporary(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-    const auto filesOnly = QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks;
+    const auto filesOnly = QDir::Files | QDir::Hidden | QDir::NoSymLinks;
     for (const QString& name : target.dir().entryList(filesOnly))
         if (temporary.match(name).hasMatch())
             target.dir().remove(name);
