@@ -27,7 +27,9 @@ void printHelp()
                 "  $XDG_CONFIG_HOME/morvick/morvick.conf\n"
                 "      the plant (~/.config/morvick/morvick.conf when XDG_CONFIG_HOME is unset)\n"
                 "  morvick.lock beside it, else in $XDG_RUNTIME_DIR\n"
-                "      held while a game runs\n"
+                "      held while a game runs; one that names no running game is taken over\n"
+                "  morvick.conf.unreadable beside the store\n"
+                "      a store the game could not read, kept aside\n"
                 "Game files: %s\n",
                 qPrintable(files));
 }

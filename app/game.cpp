@@ -1,18 +1,25 @@
 #include "game.h"
 
+#include "platform/frontdoor.h"
 #include "platform/gamefiles.h"
 #include "platform/instancelock.h"
 #include "platform/plugins.h"
 #include "platform/quitsignals.h"
 #include "rules/draw.h"
+#include "rules/store.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
 #include "ui/translations.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSessionManager>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <utility>
 
 void nameApplication()
 {
@@ -27,17 +34,75 @@ Seams realSeams()
                        chooseLanguage(QLocale::system().uiLanguages()));
 }
 
+namespace {
+QString frontDoorBeside(const InstanceLock& lock)
+{
+    return QFileInfo(lock.fileName()).dir().filePath(QStringLiteral("morvick.socket"));
+}
+
+// Qt ends the process when the display goes away: on X11 with exit(1), on
+// Wayland with _exit(). No Qt event runs after that, but Qt first logs a warning,
+// and exit() runs what atexit() registered. Neither hook takes an argument, so
+// this one pointer leads back to the game while it is on screen.
+MainForm* gameOnScreen = nullptr;
+QtMessageHandler qtsOwnHandler = nullptr;
+
+void storeBeforeTheProcessEnds()
+{
+    MainForm* const game = std::exchange(gameOnScreen, nullptr);
+    if (!game)
+        return;
+    game->endedFromOutside();
+    // What Qt would still do on the broken connection can crash; none of it is needed.
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+// Comes before exit() runs the handlers that libraries registered after the
+// game's (the sound engine's among them), which may hang on a broken display.
+void storeWhenTheDisplayBreaks(QtMsgType type, const QMessageLogContext& context,
+                               const QString& message)
+{
+    if (qtsOwnHandler)
+        qtsOwnHandler(type, context, message);
+    if (type == QtWarningMsg && (message.startsWith(QLatin1String("The X11 connection")) ||
+                                 message.startsWith(QLatin1String("The Wayland connection"))))
+        storeBeforeTheProcessEnds();
+}
+
+struct OnScreen {
+    explicit OnScreen(MainForm& game)
+    {
+        gameOnScreen = &game;
+        static const bool registered = std::atexit(storeBeforeTheProcessEnds) == 0;
+        Q_UNUSED(registered);
+        qtsOwnHandler = qInstallMessageHandler(storeWhenTheDisplayBreaks);
+    }
+    ~OnScreen()
+    {
+        qInstallMessageHandler(qtsOwnHandler);
+        gameOnScreen = nullptr;
+    }
+};
+} // namespace
+
 int runGame(QApplication& app, Seams seams, SoundPlayer& sounds)
 {
-    InstanceLock lock;
+    const QString storeFile = storeFileName();
+    InstanceLock lock(QFileInfo(storeFile).absolutePath());
+    std::unique_ptr<FrontDoor> frontDoor;
     switch (lock.acquire()) {
     case InstanceLock::Result::Acquired:
-        seams.endProgram = [&lock, end = seams.endProgram](int status) {
+        seams.endProgram = [&lock, &frontDoor, end = seams.endProgram](int status) {
+            frontDoor.reset();
             lock.release();
             end(status);
         };
+        removeInterruptedSaves(storeFile);
+        frontDoor = std::make_unique<FrontDoor>(frontDoorBeside(lock));
         break;
     case InstanceLock::Result::HeldByAnother:
+        askToComeToFront(frontDoorBeside(lock));
         return 0;
     case InstanceLock::Result::Unavailable:
         std::fprintf(stderr,
@@ -55,6 +120,10 @@ int runGame(QApplication& app, Seams seams, SoundPlayer& sounds)
     QObject::connect(&signals_, &QuitSignals::received, &mainform, &MainForm::quitRequested);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainform,
                      [&mainform](QSessionManager&) { mainform.quitRequested(); });
+    if (frontDoor)
+        QObject::connect(frontDoor.get(), &FrontDoor::comeToFront, &mainform,
+                         &MainForm::comeToFront);
+    const OnScreen onScreen(mainform);
 
     mainform.Form_Load();
     centreOnScreen(mainform);

@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "display.h"
 #include "game.h"
 #include "platform/qtsoundplayer.h"
 #include "rules/draw.h"
@@ -9,7 +10,7 @@ int main(int argc, char* argv[])
 {
     if (const std::optional<int> answered = answerCommandLine(argc, argv))
         return *answered;
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
     if (argc > 1)
         return refuseOption(argv[1]);
     nameApplication();
@@ -17,5 +18,5 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.morvick.Morvick"));
     const Seams seams = realSeams();
     QtSoundPlayer sounds(seams.programFolder, seams.pluginFolder, [] { QApplication::beep(); });
-    return runGame(app, seams, sounds);
+    return runGame(*app, seams, sounds);
 }

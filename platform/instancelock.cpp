@@ -2,25 +2,40 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace {
 // Beside the store first; the runtime folder (private to the user) only when
 // the store's folder cannot hold the lock.
-QStringList lockFolders()
+QStringList lockFolders(const QString& storeFolder)
 {
-    QStringList folders{QFileInfo(QSettings().fileName()).absolutePath()};
+    QStringList folders{storeFolder};
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (!runtime.isEmpty())
         folders.append(runtime);
     return folders;
 }
+
+// Qt takes over a lock whose process is gone, but not one that names no process
+// at all. A game that has just made its lock file writes its name in it at once,
+// so what still names nobody a moment later is a leftover.
+bool namesNoGame(const QLockFile& lock, const QString& path)
+{
+    qint64 pid = 0;
+    QString host, application;
+    for (int look = 0; look < 5; ++look) {
+        if (!QFileInfo(path).isFile() || lock.getLockInfo(&pid, &host, &application))
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
 } // namespace
 
 InstanceLock::Result InstanceLock::acquire()
 {
-    for (const QString& folder : lockFolders()) {
+    for (const QString& folder : lockFolders(storeFolder)) {
         QDir().mkpath(folder);
         path = QDir(folder).filePath(QStringLiteral("morvick.lock"));
         file = std::make_unique<QLockFile>(path);
@@ -28,10 +43,16 @@ InstanceLock::Result InstanceLock::acquire()
         file->setStaleLockTime(0);
         if (file->tryLock(0))
             return Result::Acquired;
-        // Something else in the lock file's place (a folder, say) is no running
-        // game. A lock file gone meanwhile is: another start is taking it over.
+        // Qt's removal refuses a lock file that a live game holds.
+        const bool nameless =
+            file->error() == QLockFile::LockFailedError && namesNoGame(*file, path);
+        if (nameless && file->removeStaleLockFile() && file->tryLock(0))
+            return Result::Acquired;
+        // Something else in the lock file's place (a folder, a nameless file that
+        // will not go) is no running game. A lock file gone meanwhile is: another
+        // start is taking it over.
         const QFileInfo info(path);
-        const bool blocked = info.exists() && !info.isFile();
+        const bool blocked = (info.exists() && !info.isFile()) || nameless;
         if (file->error() == QLockFile::LockFailedError && !blocked)
             return Result::HeldByAnother;
     }

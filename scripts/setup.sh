@@ -6,8 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools
-          qt6-documentation-tools qt6-l10n-tools qt6-wayland weston libqt6sql6-sqlite fonts-ipafont-gothic fonts-liberation qt6-translations-l10n
-          dpkg-dev file desktop-file-utils appstream groff-base man-db lintian)
+          qt6-documentation-tools qt6-l10n-tools qt6-wayland weston libqt6sql6-sqlite fonts-ipafont-gothic
+          fonts-liberation qt6-translations-l10n dpkg-dev file desktop-file-utils appstream groff-base man-db
+          lintian xvfb)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -104,7 +104,7 @@ private slots:
             [&] { return savePot(state, store); },
             [&] { return saveBmpdir(state, store); },
             [&] { return deletePlant(store); },
-            [&] { return saveBmpdir(state, store) && forgetBmpdir(store); }};
+            [&] { return saveBmpdir(state, store) && forgetBmpdir(state, store); }};
         QVERIFY(writers[writer]());
         keys.sort();
         QCOMPARE(storedKeys(), keys);

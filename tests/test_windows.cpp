@@ -443,7 +443,7 @@ private slots:
         QTest::newRow("F1 opens the help contents beside the game and Esc closes it") << "" << "help:morvickhelp.hlp show mhelp2 indexfilter:x key:F1 viewer=contents helpwindow!=plain10 key:Esc viewer=-";
         QTest::newRow("the keyword search opens the index unfiltered and Ctrl+W closes it") << "" << "help:morvickhelp.hlp show mhelp2 indexfilter:x mhepl1 viewer=contents mhelp2 viewer=indextab indexfilter= key:Down keyword=BMP key:Down keyword=END key:Ctrl+W viewer=-";
         QTest::newRow("About is one window, black on a dark desktop, closed by Enter not Esc") << "" << "dark mabout [Label3#=#000000 Label3!=plain12 key:A screen=in key:Return] mabout [key:Esc screen=in] opened=aboutform,aboutform(open) kept=1";
-        QTest::newRow("a failed save is told once, naming the file, and play goes on") << "" << "broken mtubo [sshape2(1) okbutton] [~%F] mtubo [okbutton] opened=tuboform,QMessageBox(open),tuboform sshape2=tubo1 effects=pot,pot";
+        QTest::newRow("a failed save is told once, naming the file, and play goes on") << "" << "broken mtubo [sshape2(1) okbutton] [~%F] mtubo [okbutton] opened=tuboform,savefailure(open),tuboform sshape2=tubo1 effects=pot,pot";
         // clang-format on
     }
     void aSessionGoesAsThePlayerExpects()
@@ -459,6 +459,10 @@ private slots:
             .replace("%F", QSettings().fileName())
             .replace("%L", QString(40000, 'n'));
 
+        QList<std::pair<QString, QString>> texts{{"smode", "1"}, {"lastday", "46362"}};
+        for (const QString& pair : plant.split(' ', Qt::SkipEmptyParts))
+            texts.append({pair.section('=', 0, 0), pair.section('=', 1)});
+        storeTexts(texts);
         // The world set up, the steps on the main window apart from those in the windows.
         Game game(folder.path());
         QStringList mainSteps, scripts;
@@ -482,10 +486,6 @@ private slots:
             else
                 mainSteps << item;
         }
-        QList<std::pair<QString, QString>> texts{{"smode", "1"}, {"lastday", "46362"}};
-        for (const QString& pair : plant.split(' ', Qt::SkipEmptyParts))
-            texts.append({pair.section('=', 0, 0), pair.section('=', 1)});
-        storeTexts(texts);
         const QString storeBefore = game.value(game.main, "store");
         game.checked.clear();
 

@@ -102,4 +102,3 @@ void BmpForm::Command4_Click()
 {
     done(Reset);
 }
-

@@ -18,6 +18,7 @@
 #include "rules/newplant.h"
 #include "rules/savefailure.h"
 #include "rules/scene.h"
+#include "rules/storenotice.h"
 #include "rules/talk.h"
 #include "rules/touch.h"
 #include "tuboform.h"
@@ -189,6 +190,8 @@ void MainForm::buildMenus()
 
 void MainForm::Form_Load()
 {
+    if (!tellStoreTrouble())
+        return;
     setsettin();
     if (morvick.smode == 0) {
         if (!setUpFirstPlant())
@@ -219,6 +222,7 @@ void MainForm::lastcheck()
     if (outcome.driedUp) {
         OverForm overform2(OverForm::Cause::DriedUp);
         centreOnScreen(overform2);
+        sayingFarewell = true;
         if (overform2.exec() == QDialog::Accepted)
             endWithoutPlant();
     }
@@ -254,6 +258,7 @@ void MainForm::siikubutton1_Click()
     infobox->clear();
     OverForm overform(OverForm::Cause::Rotted, this);
     placeOnScreen(overform, frameGeometry().topLeft() + twipOffset(1500, 1080), *this);
+    sayingFarewell = true;
     if (overform.exec() == QDialog::Accepted)
         endWithoutPlant();
 }
@@ -328,7 +333,7 @@ void MainForm::mnew_Click()
 {
     // The stored plant stays until a new one is confirmed (a quit, a kill or a
     // power cut meanwhile keeps it); only the background picture goes at once.
-    if (!forgetBmpdir(store))
+    if (!forgetBmpdir(morvick, store))
         reportFailedSave();
     clearForNewPlant(morvick);
     Picture1->takeOffAll();
@@ -492,14 +497,43 @@ void MainForm::reportFailedSave()
     if (failedSaveReported)
         return;
     failedSaveReported = true;
+    showSaveFailure();
+}
+
+void MainForm::showSaveFailure()
+{
     // Before the game's window shows, the message has no window to sit over
     // and opens in the middle of the screen.
     //: The game's name, the title of its windows
     QMessageBox box(QMessageBox::Warning, tr("MORVICK"), saveFailureMessage(store.fileName()),
                     QMessageBox::Ok, isVisible() ? this : nullptr);
+    box.setObjectName(QStringLiteral("savefailure"));
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::WindowModal);
     box.exec();
+}
+
+// A store that had to be moved aside is told before the setup opens; one that
+// cannot be used at all ends the game, since no care given could be kept.
+bool MainForm::tellStoreTrouble()
+{
+    const bool refused = store.opening() == Store::Opening::Refused;
+    if (store.opening() == Store::Opening::Ready)
+        return true;
+    const QString message = refused ? refusedStoreMessage(store.fileName())
+                                    : keptAsideMessage(store.fileName(), store.asideFileName());
+    const QString line = refused ? refusedStoreLine(store.fileName())
+                                 : keptAsideLine(store.fileName(), store.asideFileName());
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    // Told before any window of the game: in the middle of the screen.
+    //: The game's name, the title of its windows
+    QMessageBox box(QMessageBox::Warning, tr("MORVICK"), message, QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("storenotice"));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    if (refused)
+        endGame(1);
+    return !refused;
 }
 
 void MainForm::Command1_Click()
@@ -518,12 +552,45 @@ void MainForm::closeEvent(QCloseEvent* event)
     saveAndEnd();
 }
 
-void MainForm::quitRequested()
+void MainForm::comeToFront()
+{
+    if (isVisible()) {
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        raise();
+        activateWindow();
+    }
+    // A window of the game waiting for an answer stays above the main one.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+// What the way out of the window on screen stores: nothing for the first setup,
+// the plant's end for a farewell, else the play state.
+bool MainForm::storeWayOut()
 {
     if (settingUpFirstPlant)
+        return true;
+    return sayingFarewell ? deletePlant(store) : retsettin();
+}
+
+void MainForm::quitRequested()
+{
+    if (storeWayOut()) {
         endGame(0);
-    else
-        saveAndEnd();
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(saveFailureLine(store.fileName())));
+    endGame(1);
+}
+
+void MainForm::endedFromOutside()
+{
+    std::fprintf(stderr, "morvick: the connection to the display was lost; the game ends\n");
+    if (!storeWayOut())
+        std::fprintf(stderr, "%s\n", qPrintable(saveFailureLine(store.fileName())));
+    std::fflush(stderr);
 }
 
 void MainForm::saveAndEnd()
@@ -533,6 +600,8 @@ void MainForm::saveAndEnd()
         return;
     }
     std::fprintf(stderr, "%s\n", qPrintable(saveFailureLine(store.fileName())));
+    // The player is still at the screen: told before the window goes.
+    showSaveFailure();
     endGame(1);
 }
 

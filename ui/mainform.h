@@ -29,8 +29,15 @@ public:
     void Form_Load();
 
     // A quit signal or the end of the session: what the window on screen would
-    // do to get out (END of the first setup; elsewhere save and end).
+    // do to get out (END of the first setup or of a farewell; elsewhere save and end).
     void quitRequested();
+
+    // The process is ending under the game (the display went away): stores what
+    // quitRequested would and says why on standard error, but ends nothing itself.
+    void endedFromOutside();
+
+    // A second start asked for the game: its window comes back and to the front.
+    void comeToFront();
 
     ~MainForm() override;
 
@@ -74,8 +81,11 @@ private:
     void confirmNewPlant(bool replacing);
     void openHelp(bool atIndex);
     void reportFailedSave();
+    void showSaveFailure();
+    bool tellStoreTrouble();
 
     // The ways out: every one ends here, and nothing runs after it.
+    bool storeWayOut();
     void saveAndEnd();
     void endWithoutPlant();
     void endGame(int status);
@@ -101,5 +111,6 @@ private:
     QColor helpdialogColour;
 
     bool settingUpFirstPlant = false;
+    bool sayingFarewell = false;
     bool failedSaveReported = false;
 };

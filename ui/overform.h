@@ -11,6 +11,10 @@ public:
     enum class Cause { Rotted, DriedUp };
     explicit OverForm(Cause cause, QWidget* parent = nullptr);
 
+    // A close box that a window manager draws anyway, or Esc, says no goodbye:
+    // END is the only way out of a farewell.
+    void reject() override {}
+
 private:
     void Command1_Click();
 };
