@@ -439,7 +439,7 @@ private slots:
     // kill -9 at moments spread over a pot OK, a picture path and a quit.
     void aGameKilledAtAnyMomentLeavesAWholePlant()
     {
-        storePlant(9, today, "ゆき");
+        storePlant(200, today, "ゆき"); // water for 40 starts, each of which drains 3
         const QStringList steps{"--click", "mainform:mtubo",   "--click", "tuboform:okbutton",
                                 "--click", "mainform:mbmp",    "--type",  "bmpform:Text1:/no.png",
                                 "--click", "bmpform:Command3", "--click", "mainform:mend"};
