@@ -1,50 +1,39 @@
-// The help viewer as a player meets it: from any window, in the game's language,
-// free to read while the game waits on one of its own windows.
-#include "testenv.h"
-#include "ui/mainform.h"
+// The help viewer as a player meets it: beside the game, in the game's language,
+// at its contents or its index, reachable with F1 from every window and free to
+// read while the game waits on one of its own windows.
+#include "game.h"
 #include "ui/translations.h"
 
-#include <QAbstractButton>
-#include <QMenuBar>
+#include <QAbstractItemView>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTextBrowser>
 #include <QTreeView>
 
 Q_DECLARE_METATYPE(Language)
 
 namespace {
-// The game with a stored plant, shown, and its help file beside it.
-struct ShownGame {
-    World world;
-    FakeSound sound;
-    MainForm main{world.seams(), sound};
-
-    explicit ShownGame(const QList<std::pair<QString, QString>>& plant = {{"smode", "1"},
-                                                                          {"lastday", "46362"}})
-    {
-        storeTexts(plant);
-        main.Form_Load();
-        main.show();
-    }
-};
-
-/* presses key in window as the window system would deliver it: not at all to a blocked window */
+/* presses key as the window system delivers it: never to a window held back by a modal one */
 void press(QWidget* window, Qt::Key key)
 {
     QTest::keyClick(window->windowHandle(), key);
 }
 
-/* the contents titles the viewer cuts short or leaves out of its pane, all topics unfolded */
+template <typename Part> Part* help(const char* name)
+{
+    return helpWindow() ? helpWindow()->findChild<Part*>(name) : nullptr;
+}
+
+/* the contents titles the viewer cuts short, all topics unfolded */
 QStringList cutTitles(QTreeView& contents)
 {
     contents.expandAll();
     QStringList cut;
-    const int paneRight = contents.viewport()->width();
     for (QModelIndex item = contents.model()->index(0, 0); item.isValid();
          item = contents.indexBelow(item)) {
         const QString title = item.data().toString();
-        const int textRight = contents.visualRect(item).left() +
-                              contents.fontMetrics().horizontalAdvance(title) +
-                              contents.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) * 2;
-        if (textRight > paneRight)
+        if (contents.visualRect(item).left() + contents.fontMetrics().horizontalAdvance(title) + 4 >
+            contents.viewport()->width())
             cut << title;
     }
     return cut;
@@ -57,7 +46,7 @@ class TestHelp : public QObject
 
 private slots:
     // F1 reaches the help from each window the game waits on; the help then takes
-    // keys, and the window that opened it keeps the game waiting.
+    // keys, while the window that opened it keeps the game waiting.
     void f1OpensTheHelpFromEveryWindowOfTheGame_data()
     {
         QTest::addColumn<QString>("opener");
@@ -76,98 +65,126 @@ private slots:
     void f1OpensTheHelpFromEveryWindowOfTheGame()
     {
         QFETCH(QString, opener);
-        QFETCH(QString, window);
-        storeTexts(opener.isEmpty()
-                       ? QList<std::pair<QString, QString>>{}
-                       : QList<std::pair<QString, QString>>{{"smode", "1"}, {"lastday", "46362"}});
-        World world;
-        FakeSound sound;
-        MainForm main(world.seams(), sound);
-        if (!opener.isEmpty()) {
-            main.Form_Load();
-            main.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&main));
+        Game game(opener.isEmpty() ? Texts{} : plantWith({}));
+        QStringList seen;
+        const Answer f1 = [&](QWidget& modal) {
+            seen << modal.objectName();
+            press(&modal, Qt::Key_F1);
+            if (!QTest::qWaitFor([] { return helpWindow() && helpWindow()->isVisible(); }) ||
+                !QTest::qWaitForWindowExposed(helpWindow()))
+                return;
+            seen << "help";
+            press(&game.main, Qt::Key_Space); // would water the plant, were the game not waiting
+            press(helpWindow(), Qt::Key_Escape);
+            if (QTest::qWaitFor([] { return !helpWindow()->isVisible(); }))
+                seen << "closed";
+            seen << (QApplication::activeModalWidget() == &modal ? "still waiting" : "not waiting");
+        };
+        if (opener.isEmpty()) {
+            game.start({f1});
+        } else {
+            game.start();
+            game.press(opener, {f1});
         }
-        bool modalToTheGame = false, helpShown = false, helpTakesKeys = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = nullptr;
-            if (QTest::qWaitFor([&] { return (modal = QApplication::activeModalWidget()); })) {
-                const QString name = modal->objectName().isEmpty()
-                                         ? modal->metaObject()->className()
-                                         : modal->objectName();
-                modalToTheGame = name == window;
-                press(modal, Qt::Key_F1);
-                helpShown =
-                    QTest::qWaitFor([] { return helpWindow() && helpWindow()->isVisible(); });
-                // Esc closes the help; a window held back by the modal one would never see it.
-                if (helpShown && QTest::qWaitForWindowExposed(helpWindow())) {
-                    press(helpWindow(), Qt::Key_Escape);
-                    helpTakesKeys = QTest::qWaitFor([] { return !helpWindow()->isVisible(); });
-                }
-                modalToTheGame = modalToTheGame && QApplication::activeModalWidget() == modal;
-                modal->close();
-            }
-        });
-        if (opener.isEmpty())
-            main.Form_Load();
-        else if (auto* button = main.centralWidget()->findChild<QAbstractButton*>(opener))
-            button->click();
-        else
-            main.findChild<QAction*>(opener)->trigger();
-        QVERIFY(modalToTheGame);
-        QVERIFY(helpShown);
-        QVERIFY(helpTakesKeys);
-        QCOMPARE(sound.played, QList<Sound>());
+        QFETCH(QString, window);
+        QCOMPARE(seen, QStringList({window, "help", "closed", "still waiting"}));
+        QCOMPARE(game.sound.played, QList<Sound>());
     }
 
-    // While the help is open beside a modal window, the main window still waits.
-    void theGameWaitsOnItsModalWindowWhileTheHelpIsOpen()
+    // The contents open at the first topic, the index with an empty filter under
+    // the arrow keys; the contents follow the page whichever way it was reached.
+    void theHelpOpensAtItsContentsOrItsIndex()
     {
-        ShownGame game;
-        QVERIFY(QTest::qWaitForWindowActive(&game.main));
-        bool helpShown = false, watered = true;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = nullptr;
-            if (QTest::qWaitFor([&] { return (modal = QApplication::activeModalWidget()); })) {
-                press(modal, Qt::Key_F1);
-                helpShown =
-                    QTest::qWaitFor([] { return helpWindow() && helpWindow()->isVisible(); });
-                // The watering can is the main window's first button: Space would press it.
-                press(&game.main, Qt::Key_Space);
-                QCoreApplication::processEvents();
-                watered = !game.sound.played.isEmpty();
-                modal->close();
-            }
-        });
-        game.main.findChild<QAction*>("mtubo")->trigger();
-        QVERIFY(helpShown);
-        QVERIFY(!watered);
+        Game game(plantWith({}));
+        game.start();
+        game.press("mhelp2");
+        QTRY_VERIFY(help<QAbstractItemView>("index") &&
+                    help<QAbstractItemView>("index")->model()->rowCount() > 0);
+        auto* tabs = help<QTabWidget>("helptabs");
+        auto* page = help<QTextBrowser>("helppage");
+        auto* contents = help<QTreeView>("contents");
+        QCOMPARE(tabs->currentWidget()->objectName(), "indextab");
+        auto* filter = help<QLineEdit>("indexfilter");
+        QCOMPARE(QApplication::focusWidget(), filter);
+        QCOMPARE(filter->text(), "");
+        QStringList keywords;
+        for (int down = 0; down < 2; ++down)
+            press(helpWindow(), Qt::Key_Down),
+                keywords << help<QAbstractItemView>("index")->currentIndex().data().toString();
+        QCOMPARE(keywords, QStringList({"BMP", "END"}));
+        press(helpWindow(), Qt::Key_Return);
+        QTRY_COMPARE(page->source().fileName(), "death.html");
+        QTRY_COMPARE(contents->currentIndex().data().toString(), "枯れる・腐る");
+        filter->setText("x");
+        game.press("mhepl1");
+        QTRY_COMPARE(page->source().fileName(), "index.html");
+        QCOMPARE(tabs->currentWidget()->objectName(), "contents");
+        QCOMPARE(contents->currentIndex().data().toString(), "モルビックのヘルプ");
+        // Its own paper and ink, whatever the desktop's colours.
+        const QImage shot = page->viewport()->grab().toImage();
+        QCOMPARE(shot.pixelColor(2, 2).name(), "#fbfaf4");
+        QVERIFY(shot.pixelColor(2, 2) != QApplication::palette().color(QPalette::Base));
+        bool inked = false;
+        for (int i = 0; i < shot.width() * shot.height() && !inked; ++i)
+            inked = shot.pixelColor(i % shot.width(), i / shot.width()).name() == "#333333";
+        QVERIFY(inked);
+        press(helpWindow(), Qt::Key_Escape);
+        QTRY_VERIFY(!helpWindow()->isVisible());
+        game.press("mhepl1");
+        QTRY_VERIFY(helpWindow()->isVisible());
+        QTest::keyClick(helpWindow()->windowHandle(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(!helpWindow()->isVisible());
     }
 
-    void everyContentsTitleShowsWholeAtTheOpeningWidth_data()
+    // Beside the game and level with it where the screen allows, the page wider
+    // than the contents, whose every title shows whole; in the game's language.
+    void theHelpWindowOpensBesideTheGameInItsLanguage_data()
     {
         QTest::addColumn<Language>("language");
-        QTest::newRow("Japanese") << Language::Japanese;
-        QTest::newRow("English") << Language::English;
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Japanese") << Language::Japanese << "モルビックのヘルプ";
+        QTest::newRow("English") << Language::English << "MORVICK Help";
     }
-    void everyContentsTitleShowsWholeAtTheOpeningWidth()
+    void theHelpWindowOpensBesideTheGameInItsLanguage()
     {
         QFETCH(Language, language);
         QObject translations;
         speak(language, &translations);
-        World world;
-        world.language = language;
-        FakeSound sound;
-        MainForm main(world.seams(), sound);
-        main.show();
-        main.findChild<QAction*>("mhepl1")->trigger();
-        QTRY_VERIFY(helpWindow() && helpWindow()->isVisible());
-        auto* contents = helpWindow()->findChild<QTreeView*>("contents");
-        QTRY_VERIFY(contents->model()->rowCount() > 0);
-        const QStringList cut = cutTitles(*contents);
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
-        QCOMPARE(helpWindow()->windowTitle(),
-                 language == Language::English ? "MORVICK Help" : "モルビックのヘルプ");
+        Game game(plantWith({}), builtGameFolder, language);
+        game.start();
+        const QRect area = game.main.screen()->availableGeometry(); // room on the left only
+        game.main.move(
+            area.bottomRight() -
+            QPoint(game.main.frameGeometry().width(), game.main.frameGeometry().height()) +
+            QPoint(1, 1));
+        game.press("mhepl1");
+        QTRY_VERIFY(help<QTreeView>("contents") &&
+                    help<QTreeView>("contents")->model()->rowCount() > 0);
+        QTRY_VERIFY(!helpWindow()->windowTitle().isEmpty());
+        QTEST(helpWindow()->windowTitle(), "title");
+        const QRect frame = helpWindow()->frameGeometry(), beside = game.main.frameGeometry();
+        QVERIFY(frame.left() == beside.right() + 1 || frame.right() + 1 == beside.left());
+        QVERIFY(frame.top() == beside.top() ||
+                frame.bottom() == area.bottom()); // level, unless off the screen
+        QVERIFY(area.contains(frame));
+        QVERIFY(help<QWidget>("helppage")->width() > help<QWidget>("helptabs")->width());
+        QCOMPARE(helpWindow()->font().pointSizeF(), 10.0);
+        QCOMPARE(cutTitles(*help<QTreeView>("contents")), QStringList());
+    }
+
+    // The help file counts only under its exact name.
+    void withoutItsHelpFileTheGameOpensNoHelp()
+    {
+        QTemporaryDir folder;
+        QVERIFY(
+            QFile::copy(builtGameFolder + "/morvickhelp.hlp", folder.filePath("MORVICKHELP.HLP")));
+        Game game(plantWith({}), folder.path());
+        game.start();
+        game.press("mhepl1");
+        game.press("mhelp2");
+        press(&game.main, Qt::Key_F1);
+        QTest::qWait(100);
+        QVERIFY(!helpWindow());
     }
 };
 

@@ -1,0 +1,123 @@
+#pragma once
+
+// The game's main window as the window tests drive it: a stored plant, the
+// stand-ins of the outside world, and what its controls show.
+
+#include "testenv.h"
+#include "ui/controls.h"
+#include "ui/mainform.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+
+using Texts = QList<std::pair<QString, QString>>;
+
+// Stored on 6 December 2026 (the day the world's clock shows), so a start finds no absence.
+inline Texts plantWith(const Texts& keys)
+{
+    return Texts{{"smode", "1"}, {"lastday", "46362"}} + keys;
+}
+
+/* an answer that types text into the window's first text box, then clicks the named controls */
+inline Answer clicks(const QStringList& names, const QString& typed = {})
+{
+    return [names, typed](QWidget& window) {
+        if (!typed.isNull())
+            window.findChild<QLineEdit*>()->setText(typed);
+        for (const QString& name : names)
+            if (auto* button = window.findChild<QAbstractButton*>(name))
+                button->click();
+    };
+}
+
+/* an answer that presses keys in the window, as the keyboard would */
+inline Answer keys(const QKeySequence& sequence)
+{
+    return [sequence](QWidget& window) {
+        QCoreApplication::processEvents(); // the window opened just now becomes active
+        QWidget* focused = window.focusWidget();
+        QTest::keySequence(focused ? focused : &window, sequence);
+    };
+}
+
+class Game
+{
+    struct StoredFirst {
+        explicit StoredFirst(const Texts& plant) { storeTexts(plant); }
+    };
+
+public:
+    // The plant is stored before the window exists: the store is read when it is made.
+    explicit Game(const Texts& plant, const QString& folder = builtGameFolder,
+                  Language language = Language::Japanese)
+        : stored(plant),
+          main((world.folder = folder, world.language = language, world.seams()), sound)
+    {
+        useGothicFont(); // as the game sets it before its first window
+    }
+
+    /* the start-up, each window it opens answered in turn, then the window shown */
+    void start(const QList<Answer>& answers = {})
+    {
+        answerModals([this] { main.Form_Load(); }, answers);
+        centreOnScreen(main);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+    }
+
+    /* clicks a button or triggers a menu item of the main window, answering what it opens */
+    void press(const QString& name, const QList<Answer>& answers = {})
+    {
+        answerModals([&] { trigger(name); }, answers);
+    }
+
+    void trigger(const QString& name)
+    {
+        if (auto* button = main.centralWidget()->findChild<QAbstractButton*>(name))
+            button->click();
+        else if (auto* item = main.findChild<QAction*>(name))
+            item->trigger();
+        else
+            QFAIL(qPrintable("no control " + name));
+    }
+
+    /* a label's text, or an image's picture ("-" while it is hidden) */
+    QString shows(const QString& name) const
+    {
+        if (const auto* image = main.findChild<ImageControl*>(name))
+            return image->isVisible() ? image->picture().name : QStringLiteral("-");
+        return main.findChild<QLabel*>(name)->text();
+    }
+
+    QStringList shown(const QStringList& names) const
+    {
+        QStringList shown;
+        for (const QString& name : names)
+            shown << shows(name);
+        return shown;
+    }
+
+    /* a point just inside a control, in the main window */
+    QPoint at(const QString& name) const
+    {
+        return main.findChild<QWidget*>(name)->mapTo(&main, QPoint(2, 2));
+    }
+
+    /* the stored keys and their texts, "key=text" in the keys' order */
+    static QStringList store()
+    {
+        QStringList pairs;
+        for (const QString& key : storedKeys())
+            pairs << key + '=' + storedText(key);
+        return pairs;
+    }
+
+private:
+    StoredFirst stored;
+
+public:
+    World world;
+    FakeSound sound;
+    MainForm main;
+};
