@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 
 namespace {
 // A control's place in twips as the design gives it, and what it shows: a
@@ -67,14 +68,24 @@ QStringList picturesDrawnAmiss(QWidget& window, const QColor& opaqueBehind = {})
     return amiss;
 }
 
-/* the labels of the window with text but not one pixel near their ink colour */
-QStringList labelsDrawnAmiss(QWidget& window)
+/* the labels and options of the window with text but not one pixel near their ink colour */
+QStringList textsDrawnAmiss(QWidget& window)
 {
     QStringList amiss;
     const QImage shot = window.grab().toImage();
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        const QImage drawn = shot.copy(QRect(label->mapTo(&window, QPoint()), label->size()));
-        const QColor ink = label->palette().color(QPalette::WindowText);
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        auto* option = qobject_cast<QRadioButton*>(control);
+        if (control->property("text").toString().trimmed().isEmpty() || !control->isVisible() ||
+            !(option || qobject_cast<QLabel*>(control)))
+            continue;
+        QRect text = control->rect(); // an option's caption, beside its round mark
+        if (option) {
+            QStyleOptionButton style;
+            style.initFrom(option);
+            text = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+        }
+        const QImage drawn = shot.copy(text.translated(control->mapTo(&window, QPoint())));
+        const QColor ink = control->palette().color(QPalette::WindowText);
         bool inked = false;
         for (int i = 0; i < drawn.width() * drawn.height() && !inked; ++i) {
             const QColor pixel = drawn.pixelColor(i % drawn.width(), i / drawn.width());
@@ -82,8 +93,8 @@ QStringList labelsDrawnAmiss(QWidget& window)
                         qAbs(pixel.blue() - ink.blue()) <
                     60;
         }
-        if (!inked && !label->text().trimmed().isEmpty())
-            amiss << label->objectName();
+        if (!inked)
+            amiss << control->objectName();
     }
     return amiss;
 }
@@ -223,7 +234,7 @@ private slots:
             QVERIFY(label->textFormat() == Qt::PlainText && label->alignment() & Qt::AlignTop);
         QCOMPARE(picturesDrawnAmiss(shown, window == "tuboform" ? QColor(255, 132, 255) : QColor()),
                  QStringList());
-        QCOMPARE(labelsDrawnAmiss(shown), QStringList());
+        QCOMPARE(textsDrawnAmiss(shown), QStringList());
         if (auto* talk =
                 qobject_cast<WordForm*>(&shown)) // sentences of its own, each read by itself
             talk->intoword({"a %1", "b %1", "c %1", "d %1"}, "x");
