@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPainter>
@@ -431,6 +432,12 @@ private slots:
             << QList<Answer>{clicks({"Command3"}, "pic.png")} << QStringList{"buttons=参照 OK- CANCEL RESET",
                 "focused=Text1",
                 "Picture1=#00ff00", "stored bmpdir=%1/pic.png"};
+        QTest::newRow("the picture window: a picture chosen in the file window, every kind offered first")
+            << plant({}) << none << QStringList{"mbmp"} << QList<Answer>{clicks({"Command1", "Command3"}),
+                [](QWidget& files) {
+                static_cast<QFileDialog&>(files).selectFile("pic.png"), static_cast<QDialog&>(files).accept(); }}
+            << QStringList{"filters=画像ファイル, then BMP(*.bmp) GIF(*.gif) JPEG(*.jpg) ICON(*.ico)",
+                "stored bmpdir=%1/pic.png"};
         QTest::newRow("the picture window: RESET") << plant({{"bmpdir", "pic.png"}}) << none << QStringList{"mbmp"}
             << QList<Answer>{clicks({"Command4"})} << QStringList{"typed=pic.png", "buttons=参照 OK CANCEL RESET",
                 "Picture1=#ff80ff", "stored bmpdir="};
@@ -513,6 +520,9 @@ private slots:
                 seen["typed"] << typed.join(' ');
                 if (auto* message = qobject_cast<QMessageBox*>(&window))
                     seen["told"] << message->text();
+                if (auto* files = qobject_cast<QFileDialog*>(&window))
+                    seen["filters"] << files->selectedNameFilter().section(" (", 0, 0) + ", then " +
+                                           files->nameFilters().mid(1).join(' ');
                 const QPointer<QWidget> open(&window);
                 if (answer)
                     answer(window);
@@ -571,6 +581,15 @@ private slots:
             QCOMPARE(what + '=' + value,
                      fact.replace("%1", folder.path()).replace("%2", QSettings().fileName()));
         }
+    }
+
+    // The first kind of file offered is every picture the loader reads.
+    void theFileWindowOffersEveryKindOfPictureFirst()
+    {
+        const QStringList patterns =
+            BmpForm::pictureFilters().constFirst().section('(', 1).chopped(1).split(' ');
+        for (const char* pattern : {"*.png", "*.jpeg", "*.jpg", "*.bmp", "*.gif", "*.ico"})
+            QVERIFY2(patterns.contains(pattern), pattern);
     }
 
     // Tab reaches the plant after the four buttons, a dotted frame shows it there,
