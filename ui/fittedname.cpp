@@ -8,10 +8,13 @@
 #include <QStyleOptionButton>
 
 namespace {
-// Tips take markup, so the name goes in as text made safe for it.
-QString tipOf(const QString& text)
+/* the whole text in the tip (only where it is cut short) and for a screen reader */
+void tellWhole(QWidget& control, const QString& shown, const QString& whole)
 {
-    return Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap);
+    // Tips take markup, so the name goes in as text made safe for it.
+    control.setToolTip(shown == whole ? QString()
+                                      : Qt::convertFromPlainText(whole, Qt::WhiteSpaceNoWrap));
+    control.setAccessibleName(whole);
 }
 
 /* the name shortened so that sentence with it is at most width wide */
@@ -63,8 +66,7 @@ void showFittedName(QLabel& label, const QString& name)
     const QString shown =
         fittedName(QStringLiteral("%1"), name, label.fontMetrics(), label.contentsRect().width());
     label.setText(shown);
-    label.setToolTip(shown == name ? QString() : tipOf(name));
-    label.setAccessibleName(name);
+    tellWhole(label, shown, name);
 }
 
 void showFittedSentence(QLabel& label, const QString& sentence, const QString& name)
@@ -73,17 +75,14 @@ void showFittedSentence(QLabel& label, const QString& sentence, const QString& n
     const QString shown =
         fitsIn(label, whole) ? whole : withName(sentence, nameThatFits(label, sentence, name));
     label.setText(shown);
-    label.setToolTip(shown == whole ? QString() : tipOf(whole));
-    label.setAccessibleName(whole);
+    tellWhole(label, shown, whole);
 }
 
 void showFittedSentence(QRadioButton& option, const QString& sentence, const QString& name)
 {
-    const QString whole = withName(sentence, name);
     const QString shown =
         withName(sentence, fittedName(sentence, name, option.fontMetrics(), captionRoom(option)));
     // A button takes "&" for the mark of a shortcut key; a name shows it as typed.
     option.setText(QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&")));
-    option.setToolTip(shown == whole ? QString() : tipOf(whole));
-    option.setAccessibleName(whole);
+    tellWhole(option, shown, withName(sentence, name));
 }
