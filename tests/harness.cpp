@@ -1,15 +1,10 @@
-// The game, linked as the game is, with its clock, draws and user driven from
-// the command line, so tests and the start-up benchmark can run it as a process:
-//   --today YYYY-MM-DD  --hour H  --draw U (repeated, used in turn)
-//   --click WINDOW:BUTTON-OR-MENU-ITEM  --type WINDOW:FIELD:TEXT
-//   --close WINDOW (as by its close box, then prints "close WINDOW: done" or
-//   ": refused")  --minimise WINDOW  (done in order as the windows show)
-//   --first-frame x: ends as soon as the main window's first frame is painted,
-//   printing "first frame libraries=N" (shared libraries mapped then)
-// It prints "shown NAME keys=... name=..." when a window appears, with the
-// stored keys and the window's name for a screen reader, "state NAME
-// minimised" or "normal" when a window's state changes, and "sound FILE" for
-// each sound the game plays (and plays it).
+// The game, linked as the game is, driven from its command line: --today YYYY-MM-DD, --draw U
+// (repeated, used in turn), and steps taken in order once their window shows, not minimised:
+// --click WINDOW:BUTTON-OR-MENU-ITEM, --type WINDOW:FIELD:TEXT, --minimise WINDOW, --close WINDOW
+// (as by its close box; prints "close WINDOW: done" or ": refused"). It prints "shown NAME
+// keys=K1,K2 name=NAME" as a window shows (the stored keys, its name for a screen reader), "state
+// NAME minimised" or "normal" as its state changes, "sound FILE" as it plays one. For the start-up
+// benchmark, --first-frame x ends it once the main window is painted: "first frame libraries=N".
 #include "app/game.h"
 #include "firstframe.h"
 #include "platform/qtsoundplayer.h"
@@ -24,128 +19,102 @@
 #include <QSettings>
 #include <QTimer>
 #include <cstdio>
-#include <deque>
 
 namespace {
-class PrintedSound : public SoundPlayer
-{
-public:
-    explicit PrintedSound(const Seams& seams)
-        : real(seams.programFolder, seams.pluginFolder, [] { QApplication::beep(); })
-    {}
+// stdout is line-buffered (main): a test reads each line while the game runs on.
+const auto say = [](const QString& line) { std::puts(qPrintable(line)); };
+
+struct PrintedSound : QtSoundPlayer {
+    using QtSoundPlayer::QtSoundPlayer;
     void play(Sound sound) override
     {
-        std::printf("sound %s\n", qPrintable(soundFileName(sound)));
-        std::fflush(stdout);
-        real.play(sound);
+        say("sound " + soundFileName(sound));
+        QtSoundPlayer::play(sound);
     }
-
-private:
-    QtSoundPlayer real;
 };
 
-class ShowReporter : public QObject
-{
-protected:
+struct Reporter : QObject {
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (!widget || !widget->isWindow() || widget->objectName().isEmpty())
+        auto* window = qobject_cast<QWidget*>(object);
+        if (!window || !window->isWindow() || window->objectName().isEmpty())
             return false;
-        if (event->type() == QEvent::WindowStateChange) {
-            std::printf("state %s %s\n", qPrintable(widget->objectName()),
-                        widget->isMinimized() ? "minimised" : "normal");
-            std::fflush(stdout);
+        if (event->type() == QEvent::WindowStateChange)
+            say("state " + window->objectName() +
+                (window->isMinimized() ? " minimised" : " normal"));
+        if (event->type() != QEvent::Show)
+            return false;
+        QStringList keys; // only from a file: a FIFO in its place would hold the harness for ever
+        if (QFileInfo(storeFileName()).isFile()) {
+            QSettings settings(storeFileName(), QSettings::IniFormat);
+            settings.beginGroup("setting");
+            keys = settings.childKeys();
         }
-        // Only a file is read: a FIFO in its place would hold the harness for ever.
-        if (event->type() == QEvent::Show) {
-            QStringList keys;
-            if (QFileInfo(storeFileName()).isFile()) {
-                QSettings settings(storeFileName(), QSettings::IniFormat);
-                settings.beginGroup(QStringLiteral("setting"));
-                keys = settings.childKeys();
-            }
-            keys.sort();
-            std::printf("shown %s keys=%s name=%s\n", qPrintable(widget->objectName()),
-                        qPrintable(keys.join(QLatin1Char(','))),
-                        qPrintable(widget->accessibleName()));
-            std::fflush(stdout);
-        }
+        say("shown " + window->objectName() + " keys=" + keys.join(',') +
+            " name=" + window->accessibleName());
         return false;
     }
 };
 
-/* takes the step {window, control[, text]} or {window, "--close"/"--minimise"} once its
-   window shows; false until then */
-bool take(const QStringList& step)
+using Step = std::pair<QString, QString>; // an option, and its "WINDOW[:CONTROL[:TEXT]]"
+
+void act(QWidget* window, const Step& step)
 {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible() || window->objectName() != step[0])
-            continue;
-        if (step[1] == QLatin1String("--minimise")) {
-            QMetaObject::invokeMethod(window, &QWidget::showMinimized, Qt::QueuedConnection);
-        } else if (step[1] == QLatin1String("--close")) {
-            QTimer::singleShot(0, window, [window] {
-                window->close();
-                std::printf("close %s: %s\n", qPrintable(window->objectName()),
-                            window->isVisible() ? "refused" : "done");
-                std::fflush(stdout);
-            });
-        } else if (step.size() > 2) {
-            if (auto* field = window->findChild<QLineEdit*>(step[1]))
-                field->setText(step.mid(2).join(QLatin1Char(':')));
-        } else if (auto* button = window->findChild<QAbstractButton*>(step[1])) {
-            QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
-        } else if (auto* action = window->findChild<QAction*>(step[1])) {
-            QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
-        }
-        return true;
-    }
-    return false;
+    const auto& [option, value] = step;
+    if (option == "--minimise")
+        window->showMinimized();
+    else if (option == "--close")
+        say("close " + window->objectName() + (window->close() ? ": done" : ": refused"));
+    else if (option == "--type")
+        window->findChild<QLineEdit*>(value.section(':', 1, 1))->setText(value.section(':', 2));
+    else if (auto* button = window->findChild<QAbstractButton*>(value.section(':', 1, 1)))
+        button->click();
+    else if (auto* action = window->findChild<QAction*>(value.section(':', 1, 1)))
+        action->trigger();
 }
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication app(argc, argv);
     nameApplication();
     Seams seams = realSeams();
     FirstFrame firstFrame;
-
-    std::deque<QStringList> steps;
+    QList<Step> steps;
     QList<double> draws;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); i += 2) {
-        const QString& option = args[i];
-        const QString& value = args[i + 1];
-        if (option == QLatin1String("--today")) {
-            seams.today = [today = QDate::fromString(value, Qt::ISODate)] { return today; };
-        } else if (option == QLatin1String("--hour")) {
-            seams.hour = [hour = value.toInt()] { return hour; };
-        } else if (option == QLatin1String("--draw")) {
-            draws.append(value.toDouble());
-        } else if (option == QLatin1String("--first-frame")) {
+        if (args[i] == "--today")
+            seams.today = [today = QDate::fromString(args[i + 1], Qt::ISODate)] { return today; };
+        else if (args[i] == "--draw")
+            draws.append(args[i + 1].toDouble());
+        else if (args[i] == "--first-frame")
             app.installEventFilter(&firstFrame);
-        } else if (option == QLatin1String("--close") || option == QLatin1String("--minimise")) {
-            steps.push_back({value, option});
-        } else if (value.count(QLatin1Char(':')) >= (option == QLatin1String("--type") ? 2 : 1)) {
-            steps.push_back(value.split(QLatin1Char(':')));
-        }
+        else
+            steps.append({args[i], args[i + 1]});
     }
     if (!draws.isEmpty())
         seams.draw = [draws, next = 0]() mutable { return draws[next++ % draws.size()]; };
 
-    ShowReporter reporter;
+    Reporter reporter;
     app.installEventFilter(&reporter);
+    // Steps from the event loop, so that a modal window one opens takes the next in its own loop.
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&steps, &driver] {
-        if (!steps.empty() && take(steps.front()))
-            steps.pop_front();
-        if (steps.empty()) // then the game idles as it would on its own
-            driver.stop();
+        if (steps.isEmpty()) // then the game idles as it would on its own
+            return driver.stop();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && !window->isMinimized() &&
+                window->objectName() == steps[0].second.section(':', 0, 0)) {
+                QTimer::singleShot(0, window,
+                                   [window, step = steps.takeFirst()] { act(window, step); });
+                break;
+            }
+        }
     });
     driver.start(20);
 
-    PrintedSound sounds(seams);
+    PrintedSound sounds(seams.programFolder, seams.pluginFolder, [] { QApplication::beep(); });
     return runGame(app, seams, sounds);
 }
