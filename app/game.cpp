@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 #include <utility>
 
 void nameApplication()
@@ -47,15 +48,21 @@ QString frontDoorBeside(const InstanceLock& lock)
 MainForm* gameOnScreen = nullptr;
 QtMessageHandler qtsOwnHandler = nullptr;
 
+std::once_flag processEnding;
+
+// Qt may tell of the broken connection on two threads at once: the second
+// waits here until the first has stored the plant and ended the process.
 void storeBeforeTheProcessEnds()
 {
-    MainForm* const game = std::exchange(gameOnScreen, nullptr);
-    if (!game)
-        return;
-    game->endedFromOutside();
-    // What Qt would still do on the broken connection can crash; none of it is needed.
-    std::fflush(nullptr);
-    std::_Exit(1);
+    std::call_once(processEnding, [] {
+        MainForm* const game = std::exchange(gameOnScreen, nullptr);
+        if (!game)
+            return;
+        game->endedFromOutside();
+        // What Qt would still do on the broken connection can crash; none of it is needed.
+        std::fflush(nullptr);
+        std::_Exit(1);
+    });
 }
 
 // Comes before exit() runs the handlers that libraries registered after the

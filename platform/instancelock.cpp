@@ -3,7 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
+
+#include <cerrno>
+#include <csignal>
 
 namespace {
 // Beside the store first; the runtime folder (private to the user) only when
@@ -31,6 +35,16 @@ bool namesNoGame(const QLockFile& lock, const QString& path)
     }
     return true;
 }
+
+// Qt removes a stale lock under a file of its own, which a full disk refuses:
+// a lock it cannot take over, whose game on this machine is gone, is no game.
+bool namesAGoneGame(const QLockFile& lock)
+{
+    qint64 pid = 0;
+    QString host, application;
+    return lock.getLockInfo(&pid, &host, &application) && host == QSysInfo::machineHostName() &&
+           ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
 } // namespace
 
 InstanceLock::Result InstanceLock::acquire()
@@ -52,7 +66,7 @@ InstanceLock::Result InstanceLock::acquire()
         // will not go) is no running game. A lock file gone meanwhile is: another
         // start is taking it over.
         const QFileInfo info(path);
-        const bool blocked = (info.exists() && !info.isFile()) || nameless;
+        const bool blocked = (info.exists() && !info.isFile()) || nameless || namesAGoneGame(*file);
         if (file->error() == QLockFile::LockFailedError && !blocked)
             return Result::HeldByAnother;
     }

@@ -159,10 +159,13 @@ private slots:
         QTest::newRow("another plant stored, SIGTERM") << 9 << "" << main << "replaced" << SIGTERM << played << "";
         QTest::newRow("a link to nothing, SIGTERM") << 9 << "" << main << "dangling" << SIGTERM << "" << unsaved;
         QTest::newRow("an X server that goes") << 9 << water << "sound water.wav" << "X server" << 0 << watered << lost;
+        QTest::newRow("a Wayland compositor that goes") << 9 << water << "sound water.wav" << "compositor" << 0 << watered << lost;
         QTest::newRow("no seat, the first setup") << 0 << "" << first << seat << SIGTERM << "" << "";
         QTest::newRow("no seat, the picture window") << 9 << "--click mainform:mbmp" << "shown bmpform" << seat
             << SIGTERM << played << "";
         QTest::newRow("a full disk, SIGTERM") << 9 << "" << main << full << SIGTERM << untouched << failed;
+        QTest::newRow("a full disk and a killed game's lock") << 9 << "" << main << "stale lock, " + full << SIGTERM << untouched
+            << failed;
         QTest::newRow("a full disk, the door button") << 9 << door << failure << full << 0 << untouched << failed;
         QTest::newRow("a full disk, the quit menu item") << 9 << quit << failure << full << 0 << untouched << failed;
         QTest::newRow("a full disk, the close box") << 9 << box << failure << full << 0 << untouched << failed;
@@ -183,7 +186,8 @@ private slots:
             server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
             QVERIFY2(server.waitForReadyRead(20000), "Xvfb (Debian package xvfb) did not start");
             variables = {"QT_QPA_PLATFORM=xcb", "DISPLAY=:" + server.readLine().trimmed()};
-        } else if (mishap == "no seat") { // its socket in the test's own runtime folder
+        } else if (mishap == "no seat" ||
+                   mishap == "compositor") { // its socket in the test's runtime folder
             server.start("weston", {"--backend=headless-backend.so", "--socket=morvick-test"});
             const QString socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/morvick-test";
             QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(socket), "weston did not start", 20000);
@@ -194,7 +198,12 @@ private slots:
             ::setrlimit(RLIMIT_FSIZE, &none);
             ::signal(SIGXFSZ, SIG_IGN);
         };
-        Run game(steps, variables, mishap == "full disk" ? fullDisk : nullptr);
+        if (mishap.startsWith("stale lock")) { // Qt cannot take it over on a full disk
+            Run killed("");
+            QVERIFY(killed.sees("shown mainform"));
+            killed.kill(), killed.waitForFinished();
+        }
+        Run game(steps, variables, mishap.endsWith("full disk") ? fullDisk : nullptr);
         QVERIFY(game.sees(seen));
         QTest::qWait(mishap == "no seat" ? 1000 : 0); // drawn by then, its name box too
         if (mishap == "replaced")
