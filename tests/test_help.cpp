@@ -45,6 +45,21 @@ class TestHelp : public QObject
     Q_OBJECT
 
 private slots:
+    // A start maps none of Qt Help's libraries (nor its SQL driver's): the first help does.
+    void theHelpIsLoadedWhenFirstAskedFor()
+    {
+        const auto mapped = [] {
+            QFile maps("/proc/self/maps");
+            return maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
+        };
+        Game game(plantWith({}));
+        game.start();
+        QVERIFY(!mapped().contains("libQt6Help") && !mapped().contains("libQt6Sql"));
+        game.press("mhepl1");
+        QTRY_VERIFY(helpWindow() && helpWindow()->isVisible());
+        QVERIFY(mapped().contains("libQt6Help") && mapped().contains("libQt6Sql"));
+    }
+
     // F1 reaches the help from each window the game waits on; the help then takes
     // keys, while the window that opened it keeps the game waiting.
     void f1OpensTheHelpFromEveryWindowOfTheGame_data()
