@@ -16,10 +16,14 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSessionManager>
+#include <QThread>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <utility>
 
 void nameApplication()
@@ -45,7 +49,7 @@ QString frontDoorBeside(const InstanceLock& lock)
 // Wayland with _exit(). No Qt event runs after that, but Qt first logs a warning,
 // and exit() runs what atexit() registered. Neither hook takes an argument, so
 // this one pointer leads back to the game while it is on screen.
-MainForm* gameOnScreen = nullptr;
+std::atomic<MainForm*> gameOnScreen = nullptr;
 QtMessageHandler qtsOwnHandler = nullptr;
 
 std::once_flag processEnding;
@@ -55,7 +59,7 @@ std::once_flag processEnding;
 void storeBeforeTheProcessEnds()
 {
     std::call_once(processEnding, [] {
-        MainForm* const game = std::exchange(gameOnScreen, nullptr);
+        MainForm* const game = gameOnScreen.exchange(nullptr);
         if (!game)
             return;
         game->endedFromOutside();
@@ -63,6 +67,16 @@ void storeBeforeTheProcessEnds()
         std::fflush(nullptr);
         std::_Exit(1);
     });
+}
+
+// Wayland tells of the break on its event thread too, maybe while the game's
+// thread is amid a care: the plant is read on the game's thread between two
+// events, and from here only if that thread does not come to it.
+void storeOnTheGamesThread()
+{
+    QMetaObject::invokeMethod(qApp, &storeBeforeTheProcessEnds, Qt::QueuedConnection);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    storeBeforeTheProcessEnds();
 }
 
 // Comes before exit() runs the handlers that libraries registered after the
@@ -73,8 +87,12 @@ void storeWhenTheDisplayBreaks(QtMsgType type, const QMessageLogContext& context
     if (qtsOwnHandler)
         qtsOwnHandler(type, context, message);
     if (type == QtWarningMsg && (message.startsWith(QLatin1String("The X11 connection")) ||
-                                 message.startsWith(QLatin1String("The Wayland connection"))))
-        storeBeforeTheProcessEnds();
+                                 message.startsWith(QLatin1String("The Wayland connection")))) {
+        if (gameOnScreen && QThread::currentThread() != qApp->thread())
+            storeOnTheGamesThread();
+        else
+            storeBeforeTheProcessEnds();
+    }
 }
 
 struct OnScreen {
