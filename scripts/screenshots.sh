@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the pictures in docs/: the main window with a dressed, blooming plant
-# in Japanese and in English (the game run under Xvfb with a fixed date and
-# draws), and a sheet of every plant, pot and accessory picture on the game's
-# default background.
+# in Japanese and in English, the setup and talk windows in English (the game
+# run under Xvfb with a fixed date and draws), and a sheet of every plant, pot
+# and accessory picture on the game's default background.
 # Needs a build (scripts/test.sh) and xvfb, xauth, x11-utils and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,22 +30,34 @@ seiword=1
 ai=40
 CONF
 
-# The main window in each of the game's languages.
+# The main window in each of the game's languages; the setup window of a first
+# start and the talk window in English.
 mkdir -p docs
-shoot() { # LANG, picture
+shoot() { # LANG, store ("" for none), window to wait for, picture, steps for the harness...
+    local lang=$1 store=$2 window=$3 picture=$4
+    shift 4
     # The same plant each time: a game that ends stores what it did to it.
-    cp "$work/plant.conf" "$work/config/morvick/morvick.conf"
-    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$1" \
+    rm -f "$work/config/morvick/morvick.conf"
+    [ -z "$store" ] || cp "$store" "$work/config/morvick/morvick.conf"
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$lang" \
         XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" \
         xvfb-run -a -s '-screen 0 480x320x24' bash -c '
-            "$1" --today 2026-12-06 --draw 0.0 & game=$!
-            for _ in $(seq 50); do xwininfo -name MORVICK >/dev/null 2>&1 && break; sleep 0.1; done
+            harness=$1 out=$2 window=$3
+            shift 3
+            "$harness" --today 2026-12-06 --draw 0.0 "$@" > "$out.log" & game=$!
+            for _ in $(seq 50); do grep -q "^shown $window " "$out.log" && break; sleep 0.1; done
             sleep 1
-            import -window "$(xwininfo -name MORVICK | awk "/Window id/ {print \$4}")" "$2"
-            kill $game' _ "$harness" "$work/main.png"
-    convert "$work/main.png" -scale 200% "$2"
+            if [ "$window" = mainform ]; then
+                import -window "$(xwininfo -name MORVICK | awk "/Window id/ {print \$4}")" "$out"
+            else # a window without a title of its own: the screen, cropped to what is drawn
+                import -window root "$out" && convert "$out" -trim +repage "$out"
+            fi
+            kill $game' _ "$harness" "$work/shot.png" "$window" "$@"
+    convert "$work/shot.png" -scale 200% "$picture"
 }
-shoot ja_JP.UTF-8 docs/mainwindow.png
-shoot en_US.UTF-8 docs/mainwindow_en.png
+shoot ja_JP.UTF-8 "$work/plant.conf" mainform docs/mainwindow.png
+shoot en_US.UTF-8 "$work/plant.conf" mainform docs/mainwindow_en.png
+shoot en_US.UTF-8 "" firstform docs/setup_en.png
+shoot en_US.UTF-8 "$work/plant.conf" wordform docs/talk_en.png --click mainform:siikubutton2
 assets/pictures/preview.sh docs/pictures.png
-echo "wrote docs/mainwindow.png, docs/mainwindow_en.png and docs/pictures.png"
+echo "wrote docs/mainwindow.png, docs/mainwindow_en.png, docs/setup_en.png, docs/talk_en.png and docs/pictures.png"
