@@ -31,6 +31,9 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     for (const int signal : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(signal, &action, nullptr);
+    // A display that dies while it is written to would end the game unsaved;
+    // ignored, the write fails and Qt's own end of a broken display follows.
+    ::signal(SIGPIPE, SIG_IGN);
 }
 
 void QuitSignals::readSignal()

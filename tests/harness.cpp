@@ -21,16 +21,11 @@
 #include <cstdio>
 
 namespace {
-// stdout is line-buffered (main): a test reads each line while the game runs on.
 const auto say = [](const QString& line) { std::puts(qPrintable(line)); };
 
 struct PrintedSound : QtSoundPlayer {
     using QtSoundPlayer::QtSoundPlayer;
-    void play(Sound sound) override
-    {
-        say("sound " + soundFileName(sound));
-        QtSoundPlayer::play(sound);
-    }
+    void play(Sound s) override { say("sound " + soundFileName(s)), QtSoundPlayer::play(s); }
 };
 
 struct Reporter : QObject {
@@ -45,22 +40,17 @@ struct Reporter : QObject {
         if (event->type() != QEvent::Show)
             return false;
         QStringList keys; // only from a file: a FIFO in its place would hold the harness for ever
-        if (QFileInfo(storeFileName()).isFile()) {
-            QSettings settings(storeFileName(), QSettings::IniFormat);
-            settings.beginGroup("setting");
-            keys = settings.childKeys();
-        }
-        say("shown " + window->objectName() + " keys=" + keys.join(',') +
+        if (QFileInfo(storeFileName()).isFile())
+            keys = QSettings(storeFileName(), QSettings::IniFormat).allKeys().filter("setting/");
+        say("shown " + window->objectName() + " keys=" + keys.join(',').remove("setting/") +
             " name=" + window->accessibleName());
         return false;
     }
 };
 
-using Step = std::pair<QString, QString>; // an option, and its "WINDOW[:CONTROL[:TEXT]]"
-
-void act(QWidget* window, const Step& step)
+void act(QWidget* window, const std::pair<QString, QString>& step)
 {
-    const auto& [option, value] = step;
+    const auto& [option, value] = step; // an option, and its "WINDOW[:CONTROL[:TEXT]]"
     if (option == "--minimise")
         window->showMinimized();
     else if (option == "--close")
@@ -76,12 +66,12 @@ void act(QWidget* window, const Step& step)
 
 int main(int argc, char* argv[])
 {
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // a test reads each line while the game runs on
     QApplication app(argc, argv);
     nameApplication();
     Seams seams = realSeams();
     FirstFrame firstFrame;
-    QList<Step> steps;
+    QList<std::pair<QString, QString>> steps;
     QList<double> draws;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); i += 2) {
@@ -96,7 +86,6 @@ int main(int argc, char* argv[])
     }
     if (!draws.isEmpty())
         seams.draw = [draws, next = 0]() mutable { return draws[next++ % draws.size()]; };
-
     Reporter reporter;
     app.installEventFilter(&reporter);
     // Steps from the event loop, so that a modal window one opens takes the next in its own loop.
@@ -104,17 +93,13 @@ int main(int argc, char* argv[])
     QObject::connect(&driver, &QTimer::timeout, [&steps, &driver] {
         if (steps.isEmpty()) // then the game idles as it would on its own
             return driver.stop();
-        for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (QWidget* window : QApplication::topLevelWidgets())
             if (window->isVisible() && !window->isMinimized() &&
-                window->objectName() == steps[0].second.section(':', 0, 0)) {
-                QTimer::singleShot(0, window,
-                                   [window, step = steps.takeFirst()] { act(window, step); });
-                break;
-            }
-        }
+                window->objectName() == steps[0].second.section(':', 0, 0))
+                return QTimer::singleShot(
+                    0, window, [window, step = steps.takeFirst()] { act(window, step); });
     });
     driver.start(20);
-
     PrintedSound sounds(seams.programFolder, seams.pluginFolder, [] { QApplication::beep(); });
     return runGame(app, seams, sounds);
 }

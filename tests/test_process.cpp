@@ -22,14 +22,10 @@ void storePlant(int swater = 9, int lastday = yesterday, const QString& name = "
                 {"seiword", "1"}, {"lastday", QString::number(lastday)}, {"swater", QString::number(swater)}});
 }
 // clang-format on
+const rlimit noRoom{}; // on a full disk, no file may grow past 0 bytes; a write just fails
+void (*const fillDisk)() = [] { signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &noRoom); };
 
-QString configFile(const QString& name)
-{
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/morvick/" + name;
-}
-
-/* every stored key=value, in key order */
-QString stored()
+QString stored() // every stored key=value, in key order
 {
     QStringList pairs;
     for (const QString& key : storedKeys())
@@ -39,32 +35,28 @@ QString stored()
 
 // One run of the game through the harness on 6 December 2026; steps: its arguments, by spaces.
 struct Run : QProcess {
-    explicit Run(const QString& steps = {}, const QStringList& variables = {},
-                 const std::function<void()>& inChild = {})
+    explicit Run(const QString& steps = {}, const QStringList& env = {}, bool onFullDisk = false)
     {
-        setEnvironment(systemEnvironment() + variables); // the later one counts
-        setChildProcessModifier(inChild);
+        setEnvironment(systemEnvironment() + env); // the later one counts
+        setChildProcessModifier(onFullDisk ? fillDisk : nullptr);
         start(MORVICK_HARNESS, ("--today 2026-12-06 " + steps).split(' ', Qt::SkipEmptyParts));
     }
     ~Run() { kill(), waitForFinished(); } // quietly, unlike QProcess's own
-    /* waits for a line (each comes whole) starting with prefix; false if the game ends first */
-    bool sees(const QString& prefix)
+    bool sees(const QString& prefix) // a line so starting (each comes whole) before the game ends
     {
         while (canReadLine() || waitForReadyRead(30000) || canReadLine())
             if (QString::fromUtf8(readLine()).startsWith(prefix))
                 return true;
         return false;
     }
-    /* sends signal (0: none), then waits for the game to end of itself or by a signal it handles */
-    bool endsWith(int status, int signal = 0)
+    bool endsWith(int status, int signal = 0) // after signal (0: none) to it, or of itself
     {
         if (processId() > 0) // 0 once it has ended, and kill(0) would hit the test
             ::kill(pid_t(processId()), signal);
         waitForFinished(30000); // false when it has already ended
         return state() == NotRunning && exitStatus() == NormalExit && exitCode() == status;
     }
-    /* the game's own lines on standard error, without what libraries say there */
-    QString told()
+    QString told() // the game's own lines on standard error, not what libraries say there
     {
         const QStringList lines = QString::fromUtf8(readAllStandardError()).split('\n');
         return lines.filter(QRegularExpression("^morvick: ")).join('\n');
@@ -75,51 +67,35 @@ struct Run : QProcess {
 class TestProcess : public QObject
 {
     Q_OBJECT
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + "/morvick/";
 private slots:
     void init() { storePlant(); }
-    void cleanup() { QDir(configFile("")).removeRecursively(); } // what a test put there too
+    void cleanup() { QDir(config).removeRecursively(); } // what a test put there too
 
-    // It asks the running game to come to the front, and waits for no answer. Neither a folder in
-    // the lock file's place (the lock goes to the runtime folder) nor a killed game's lock is a
-    // running game. Brought forward, the game takes a new pot, stored with the whole plant as its
-    // store was replaced meanwhile.
-    void aSecondGameOfTheSameUserEndsSilentlyWhileOneRuns_data()
-    {
-        QTest::addColumn<bool>("otherSession");
-        QTest::addColumn<int>("signal"); // to the running game
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("in the same session, a folder at the lock") << false << 0 << "morvick.lock";
-        QTest::newRow("in another session, with its own runtime folder") << true << 0 << "";
-        QTest::newRow("while the running game is stopped") << false << SIGSTOP << "";
-    }
+    // Another game, of this session or another, asks the running one to the front and ends without
+    // waiting for an answer. The pot chosen there stores the whole plant: the store was replaced.
     void aSecondGameOfTheSameUserEndsSilentlyWhileOneRuns()
     {
-        QFETCH(bool, otherSession);
-        QFETCH(int, signal);
-        QFETCH(QString, folder);
-        QVERIFY(QDir().mkpath(configFile(folder)));
-        QTemporaryDir one, two; // private, as a session's runtime folder is
-        QVERIFY(Run("", {"XDG_RUNTIME_DIR=" + one.path()}).sees("shown mainform"));
-        Run first("--minimise mainform --click mainform:mtubo --click tuboform:sshape2(1) --click "
-                  "tuboform:okbutton --click mainform:mabout",
-                  {"XDG_RUNTIME_DIR=" + one.path()});
+        Run first("--minimise mainform --click mainform:mtubo --click tuboform:sshape2(1) "
+                  "--click tuboform:okbutton --click mainform:mabout");
         QVERIFY(first.sees("state mainform minimised"));
         storePlant(3, today, "other");
-        ::kill(pid_t(first.processId()), signal);
+        ::kill(pid_t(first.processId()), SIGSTOP); // so that it cannot answer
+        QTemporaryDir elsewhere; // another session's runtime folder, private as such
         const QDeadlineTimer soon(10000);
-        Run second("", {"XDG_RUNTIME_DIR=" + (otherSession ? two : one).path()});
-        QVERIFY(second.endsWith(0) && !soon.hasExpired());
+        Run second, third("", {"XDG_RUNTIME_DIR=" + elsewhere.path()});
+        QVERIFY(second.endsWith(0) && third.endsWith(0) && !soon.hasExpired());
         QCOMPARE(second.readAll() + second.readAllStandardError(), QByteArray());
+        QCOMPARE(third.readAll() + third.readAllStandardError(), QByteArray());
         ::kill(pid_t(first.processId()), SIGCONT);
         QVERIFY(first.sees("state mainform normal") && first.sees("shown aboutform"));
         first.kill(), first.waitForFinished(); // after the pot's own save
-        QCOMPARE(first.told(), QString());
         QCOMPARE(stored(), QString(played).replace("sshape2=1", "sshape2=2"));
     }
 
-    // A way out stores what the window on screen offers; a farewell's close box is refused. A store
-    // lost meanwhile gets the whole plant, even at Qt's end of a game whose display goes; a failed
-    // save is told. A headless Weston has no seat: name boxes focused before their window crashed.
+    // A way out stores what the window on screen offers (a farewell's close box is refused), the
+    // whole plant if the store went meanwhile, even as the display goes; a failed save is told. A
+    // compositor without a seat crashed on name boxes focused before their window was.
     void aWayOutLeavesWhatTheWindowOnScreenWould_data()
     {
         QTest::addColumn<int>("swater"); // stored yesterday; 0: no plant stored
@@ -131,41 +107,35 @@ private slots:
         QTest::addColumn<QString>("told");
         // clang-format off
         const QString main = "shown mainform", first = "shown firstform", failure = "shown savefailure";
-        const QString rotted = "close overform: refused", driedUp = "close overform2: refused";
         const QString unsaved = "morvick: could not save the plant to " + QSettings().fileName() + ": the write failed";
         const QString failed = "morvick: cannot create the lock file " + qEnvironmentVariable("XDG_RUNTIME_DIR") +
             "/morvick.lock; starting without the guard against a second game on the same plant\n" + unsaved;
-        const QString lost = "morvick: the connection to the display was lost; the game ends";
+        const QString lost = "morvick: the connection to the display was lost; the game ends", wet = "sound water.wav";
         const QString newborn = "ai=0 bcolor=16744703 days=1 lastday=46362 sacce1=0 sacce2=0 sacce3=0 sacce4=0 "
                                 "sei=2 seiword=1 smode=1 sname=a sshape1=1 sshape2=1 swater=3";
         const QString watered = QString(played).replace("ai=0", "ai=1").replace("swater=6", "swater=8");
         const QString ok = "--type firstform:namebox:a --click firstform:okbutton", menu = "--click mainform:mnew";
-        const QString end = "--click firstform:cancelbutton", water = "--click mainform:siikubutton1";
-        const QString rot = water + " --close overform", dry = "--close overform2", full = "full disk";
-        const QString told = " --close savefailure", door = "--click mainform:Command1" + told, seat = "no seat";
-        const QString quit = "--click mainform:mend" + told, box = "--close mainform" + told;
-        QTest::newRow("SIGTERM, main window: played") << 9 << "" << main << "" << SIGTERM << played << "";
-        QTest::newRow("SIGHUP, first setup: nothing") << 0 << "" << first << "" << SIGHUP << "" << "";
-        QTest::newRow("END, first setup: nothing") << 0 << end << first << "" << 0 << "" << "";
+        const QString water = "--click mainform:siikubutton1", pic = "--click mainform:mbmp";
+        const QString rot = water + " --close overform", rotted = "close overform: refused", full = "full disk";
+        const QString dry = "--close overform2", driedUp = "close overform2: refused", seat = "Wayland, no seat";
+        const QString door = "--click mainform:Command1 --close savefailure", stale = "stale lock, full disk";
+        const QString quit = "--click mainform:mend --close savefailure", box = "--close mainform --close savefailure";
+        QTest::newRow("END, first setup") << 0 << "--click firstform:cancelbutton" << first << "" << 0 << "" << "";
         QTest::newRow("SIGTERM, setup from the menu: played") << 9 << menu << first << "" << SIGTERM << played << "";
         QTest::newRow("SIGKILL, setup from the menu") << 9 << menu << first << "" << SIGKILL << untouched << "";
         QTest::newRow("OK: stored at once") << 0 << ok << main + " keys=" + nineKeys << "" << SIGTERM << newborn << "";
         QTest::newRow("rotted, SIGTERM: nothing") << 26 << rot << rotted << "" << SIGTERM << "" << "";
-        QTest::newRow("rotted, END") << 26 << rot + " --click overform:Command1" << rotted << "" << 0 << "" << "";
         QTest::newRow("dried up, SIGHUP: nothing") << -28 << dry << driedUp << "" << SIGHUP << "" << "";
         QTest::newRow("dried up, END") << -28 << dry + " --click overform2:Command1" << driedUp << "" << 0 << "" << "";
-        QTest::newRow("the game's folder gone, SIGINT") << 9 << "" << main << "folder gone" << SIGINT << played << "";
-        QTest::newRow("the config folder gone, SIGHUP") << 9 << "" << main << "config gone" << SIGHUP << played << "";
-        QTest::newRow("another plant stored, SIGTERM") << 9 << "" << main << "replaced" << SIGTERM << played << "";
+        QTest::newRow("a folder at the lock, SIGTERM") << 9 << "" << main << "lock folder" << SIGTERM << played << "";
+        QTest::newRow("the config folder gone, SIGINT") << 9 << "" << main << "config gone" << SIGINT << played << "";
         QTest::newRow("a link to nothing, SIGTERM") << 9 << "" << main << "dangling" << SIGTERM << "" << unsaved;
-        QTest::newRow("an X server that goes") << 9 << water << "sound water.wav" << "X server" << 0 << watered << lost;
-        QTest::newRow("a Wayland compositor that goes") << 9 << water << "sound water.wav" << "compositor" << 0 << watered << lost;
+        QTest::newRow("an X server that goes") << 9 << water << wet << "X server" << 0 << watered << lost;
+        QTest::newRow("a Wayland compositor that goes") << 9 << water << wet << "Wayland" << 0 << watered << lost;
         QTest::newRow("no seat, the first setup") << 0 << "" << first << seat << SIGTERM << "" << "";
-        QTest::newRow("no seat, the picture window") << 9 << "--click mainform:mbmp" << "shown bmpform" << seat
-            << SIGTERM << played << "";
+        QTest::newRow("no seat, the picture window") << 9 << pic << "shown bmpform" << seat << SIGTERM << played << "";
         QTest::newRow("a full disk, SIGTERM") << 9 << "" << main << full << SIGTERM << untouched << failed;
-        QTest::newRow("a full disk and a killed game's lock") << 9 << "" << main << "stale lock, " + full << SIGTERM << untouched
-            << failed;
+        QTest::newRow("a full disk, a stale lock") << 9 << "" << main << stale << SIGTERM << untouched << failed;
         QTest::newRow("a full disk, the door button") << 9 << door << failure << full << 0 << untouched << failed;
         QTest::newRow("a full disk, the quit menu item") << 9 << quit << failure << full << 0 << untouched << failed;
         QTest::newRow("a full disk, the close box") << 9 << box << failure << full << 0 << untouched << failed;
@@ -186,39 +156,30 @@ private slots:
             server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
             QVERIFY2(server.waitForReadyRead(20000), "Xvfb (Debian package xvfb) did not start");
             variables = {"QT_QPA_PLATFORM=xcb", "DISPLAY=:" + server.readLine().trimmed()};
-        } else if (mishap == "no seat" ||
-                   mishap == "compositor") { // its socket in the test's runtime folder
+        } else if (mishap.startsWith("Wayland")) { // its socket in the test's runtime folder
             server.start("weston", {"--backend=headless-backend.so", "--socket=morvick-test"});
             const QString socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/morvick-test";
             QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(socket), "weston did not start", 20000);
             variables = {"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=morvick-test"};
         }
-        const std::function<void()> fullDisk = [] { // no file may grow past 0 bytes
-            const rlimit none{0, 0};
-            ::setrlimit(RLIMIT_FSIZE, &none);
-            ::signal(SIGXFSZ, SIG_IGN);
-        };
-        if (mishap.startsWith("stale lock")) { // Qt cannot take it over on a full disk
-            Run killed("");
-            QVERIFY(killed.sees("shown mainform"));
-            killed.kill(), killed.waitForFinished();
-        }
-        Run game(steps, variables, mishap.endsWith("full disk") ? fullDisk : nullptr);
+        if (mishap.startsWith("stale lock")) // Qt cannot take it over on a full disk
+            QVERIFY(Run().sees("shown mainform"));
+        if (mishap == "lock folder") // no running game: the lock goes to the runtime folder
+            QVERIFY(QDir().mkpath(config + "morvick.lock"));
+        Run game(steps, variables, mishap.endsWith("full disk"));
         QVERIFY(game.sees(seen));
-        QTest::qWait(mishap == "no seat" ? 1000 : 0); // drawn by then, its name box too
-        if (mishap == "replaced")
-            storePlant(3, today, "other");
-        if (mishap == "dangling") // no more a file: never written through
-            QVERIFY(QFile::remove(configFile("morvick.conf")) &&
-                    QFile::link("gone", configFile("morvick.conf")));
-        if (mishap.endsWith("gone"))
-            QVERIFY(QDir(QDir::cleanPath(configFile(mishap == "config gone" ? ".." : "")))
-                        .removeRecursively());
-        if (signal == 0) // a server of its own goes
-            server.terminate();
+        QTest::qWait(mishap == "Wayland, no seat" ? 1000 : 0); // drawn by then, its name box too
+        if (mishap == "dangling") // the store no more a file, never to be written through
+            QVERIFY(QFile::remove(config + "morvick.conf") &&
+                    QFile::link("gone", config + "morvick.conf"));
+        if (mishap == "config gone")
+            QVERIFY(QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).removeRecursively());
+        if (signal == 0 && server.state() == QProcess::Running) { // the game's display goes...
+            QVERIFY(game.processId() > 0); // ...with SIGPIPE if the game was writing to it
+            ::kill(pid_t(game.processId()), SIGPIPE), server.terminate();
+        }
         QVERIFY(game.endsWith(told.isEmpty() ? 0 : 1, signal) || signal == SIGKILL);
-        server.terminate();
-        server.waitForFinished();
+        server.terminate(), server.waitForFinished();
         QVERIFY(!game.sees("shown")); // no window on the way out
         QCOMPARE(game.told(), told);
         QTEST(stored(), "plant");
@@ -237,7 +198,6 @@ private slots:
         const QByteArray plant = ("[setting]\n" + QString(untouched).replace(' ', '\n') + '\n').toUtf8(), none;
         const QString text = QString::fromUtf8(plant), conf = "morvick.conf", lock = "morvick.lock", main = "mainform";
         const QByteArray utf16 = "\xff\xfe" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-        const QByteArray longName = QByteArray(plant).replace("ザボン", QString(350000, u'モ').toUtf8());
         const QByteArray eightMiB = plant + QByteArray((8 << 20) - plant.size(), '\n');
         const QString refused = "morvick: %1 is not a regular file that the game can read and write; the game ends";
         const QString kept = "morvick: could not read the plant from %1; kept it as %1.unreadable and started anew";
@@ -245,14 +205,13 @@ private slots:
         QTest::newRow("a link to a device node") << conf << "device link" << none << "storenotice" << refused;
         QTest::newRow("a link to nothing") << conf << "dangling link" << none << "storenotice" << refused;
         QTest::newRow("a folder") << conf << "folder" << none << "storenotice" << refused;
-        QTest::newRow("binary garbage") << conf << "file" << QByteArray("\0\1\xff[[=\n\x80", 8) << "firstform" << kept;
-        QTest::newRow("UTF-16") << conf << "file" << utf16 << "firstform" << kept;
+        QTest::newRow("garbage, no NUL byte") << conf << "file" << QByteArray("\1\xff[[=\n\x80") << "firstform" << kept;
         QTest::newRow("a NUL byte") << conf << "file" << plant + '\0' << "firstform" << kept;
+        QTest::newRow("UTF-16") << conf << "file" << utf16 << "firstform" << kept;
         QTest::newRow("200 MB") << conf << "huge" << plant << "firstform" << kept;
         QTest::newRow("a byte over 8 MiB of text") << conf << "file" << eightMiB + '\n' << "firstform" << kept;
         QTest::newRow("8 MiB of text") << conf << "file" << eightMiB << main << "";
         QTest::newRow("a byte-order mark") << conf << "file" << "\xef\xbb\xbf" + plant << main << "";
-        QTest::newRow("a name of a million bytes") << conf << "file" << longName << main << "";
         QTest::newRow("a link to a store elsewhere") << conf << "link" << plant << main << "";
         QTest::newRow("an empty lock file") << lock << "file" << none << main << "";
         QTest::newRow("a lock file of NUL bytes") << lock << "file" << QByteArray(64, '\0') << main << "";
@@ -267,27 +226,21 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, window);
         QFETCH(QString, told);
-        const QString path = configFile(name), store = configFile("morvick.conf");
+        const QString path = config + name, store = config + "morvick.conf";
         QTemporaryDir elsewhere;
         const QByteArray target = QFile::encodeName(elsewhere.filePath("target"));
         QFile file(kind == "link" ? target : path);
-        QVERIFY(name != "morvick.conf" || QFile::remove(store));
+        QVERIFY(path != store || QFile::remove(store));
         if (kind == "fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else if (kind == "folder")
             QVERIFY(QDir().mkpath(path));
         else if (kind == "device link" && ::mknod(target, S_IFCHR | 0600, makedev(1, 5)) != 0)
             QSKIP("a device node (the test's own, numbered as /dev/zero is) needs root");
-        else if (kind.endsWith(" link")) // to that node, or to nothing
-            QVERIFY(QFile::link(target, path));
-        else
+        else if (!kind.endsWith(" link")) // a link to that node, or to nothing, has no bytes
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                    file.resize(kind == "huge" ? 200 << 20 : bytes.size()) &&
-                    (kind != "link" || QFile::link(target, path)));
-#ifdef __SANITIZE_ADDRESS__
-        if (bytes.size() > 1000000 && window == "mainform")
-            QSKIP("Qt's settings writer takes minutes for a megabyte under AddressSanitizer");
-#endif
+                    file.resize(kind == "huge" ? 200 << 20 : bytes.size()));
+        QVERIFY(!kind.endsWith("link") || QFile::link(target, path));
         Run game("--close storenotice");
         QVERIFY(game.sees("shown " + window));
         QVERIFY(!name.startsWith("morvick.conf.") || !QFile::exists(path)); // cleared at the start
@@ -295,16 +248,15 @@ private slots:
         QCOMPARE(game.told(), told.replace("%1", store));
         const qint64 size = window == "firstform" ? file.size() : 0; // all of it kept aside
         QCOMPARE(QFileInfo(store + ".unreadable").size(), size);
-        if (window == "mainform") // the long name aside
-            QCOMPARE(stored().replace(QString(350000, u'モ'), "ザボン"), played);
+        if (window == "mainform")
+            QCOMPARE(stored(), played);
         QCOMPARE(QFileInfo(store).isSymLink(), kind.endsWith("link"));
         QCOMPARE(QFileInfo(store).isFile(), window == "mainform"); // nothing put over a non-file
-        QCOMPARE(QDir(configFile("")).entryList(everything),
+        QCOMPARE(QDir(config).entryList(everything),
                  QStringList{"morvick.conf" + QString(size ? ".unreadable" : "")});
     }
 
-    // Read as markup, the name would make every drawing of it open the FIFO and wait, and no window
-    // would follow the main one; the help viewer works in temporary files, which go with the game.
+    // A name read as markup would wait on the FIFO it names; the help's files go with the game.
     void whatThePlayerOpensWaitsOnNothingAndLeavesNothingBehind()
     {
         QTemporaryDir temporary;
@@ -323,10 +275,9 @@ private slots:
         QTest::addColumn<QString>("said");
         // clang-format off
         const QString said = "morvick: no display could be opened; the game needs a graphical session (%1)\n";
-        const QString none = "DISPLAY unset, WAYLAND_DISPLAY unset";
-        QTest::newRow("none named") << "" << said.arg(none);
         QTest::newRow("one unanswered") << "DISPLAY=:9" << said.arg("DISPLAY=\":9\", WAYLAND_DISPLAY unset");
-        QTest::newRow("a platform named") << "QT_QPA_PLATFORM=xcb" << said.arg(none + ", QT_QPA_PLATFORM=\"xcb\"");
+        QTest::newRow("a platform") << "QT_QPA_PLATFORM=xcb"
+            << said.arg("DISPLAY unset, WAYLAND_DISPLAY unset, QT_QPA_PLATFORM=\"xcb\"");
         // clang-format on
     }
     void withoutADisplayTheGameSaysWhatItLookedAt()
@@ -338,7 +289,7 @@ private slots:
         QVERIFY(game.waitForFinished(30000));
         QVERIFY(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 3);
         QTEST(QString::fromUtf8(game.readAllStandardError()), "said");
-        QVERIFY(!QFile::exists(configFile("morvick.lock")));
+        QVERIFY(!QFile::exists(config + "morvick.lock"));
     }
 
     // kill -9 at moments spread over a pot OK, a picture path and a quit, then a double start.
@@ -347,21 +298,18 @@ private slots:
         storePlant(200, today, "ゆき"); // water for 40 starts, each of which drains 3
         const QRegularExpression nine("^(" + QString(nineKeys).replace(',', '|') + ")$");
         for (int round = 0; round < 40; ++round) {
-            Run game(
-                "--click mainform:mtubo --click tuboform:okbutton --click mainform:mbmp --type "
-                "bmpform:Text1:/no.png --click bmpform:Command3 --click mainform:mend");
+            Run game("--click mainform:mtubo --click tuboform:okbutton --click mainform:mbmp "
+                     "--type bmpform:Text1:/no.png --click bmpform:Command3 --click mainform:mend");
             QVERIFY(game.sees("shown mainform"));
             QTest::qSleep(round * 4);
             game.kill(), game.waitForFinished();
             QCOMPARE(storedKeys().filter(nine).join(','), nineKeys);
         }
-        Run a, b;
-        const auto ended = [](Run& run) { return run.state() == QProcess::NotRunning; };
-        QTRY_VERIFY_WITH_TIMEOUT(ended(a) || ended(b), 30000);
-        Run &loser = ended(a) ? a : b, &winner = ended(a) ? b : a;
-        QVERIFY(loser.endsWith(0) && winner.sees("shown mainform"));
-        QCOMPARE(winner.state(), QProcess::Running);
-        QCOMPARE(QDir(configFile("")).entryList({"morvick.conf.??????"}), QStringList());
+        Run a, b; // at once: one plays on, the other ends silently
+        const bool aPlays = a.sees("shown mainform"), bPlays = b.sees("shown mainform");
+        QVERIFY(aPlays != bPlays && (aPlays ? b : a).endsWith(0));
+        QCOMPARE((aPlays ? a : b).state(), QProcess::Running);
+        QCOMPARE(QDir(config).entryList({"morvick.conf.??????"}), QStringList());
     }
 };
 
