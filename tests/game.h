@@ -3,6 +3,7 @@
 // The game's main window as the window tests drive it: a stored plant, the
 // stand-ins of the outside world, and what its controls show.
 
+#include "platform/sound.h"
 #include "testenv.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
@@ -41,6 +42,13 @@ inline Answer keys(const QKeySequence& sequence)
     };
 }
 
+class FakeSound : public SoundPlayer
+{
+public:
+    void play(Sound sound) override { played.append(sound); }
+    QList<Sound> played;
+};
+
 class Game
 {
     struct StoredFirst {
@@ -48,11 +56,15 @@ class Game
     };
 
 public:
-    // The plant is stored before the window exists: the store is read when it is made.
+    // The plant is stored before the window exists: the store is read when it is made. The
+    // world: 6 December 2026 at noon, draws taken in turn (0.0 once they run dry), ends counted.
     explicit Game(const Texts& plant, const QString& folder = builtGameFolder,
                   Language language = Language::Japanese)
         : stored(plant),
-          main((world.folder = folder, world.language = language, world.seams()), sound)
+          main({[] { return QDate(2026, 12, 6); }, [] { return 12; },
+                [this] { return ++drawsTaken, draws.isEmpty() ? 0.0 : draws.takeFirst(); },
+                [this](int status) { ends.append(status); }, folder, builtGameFolder, language},
+               sound)
     {
         useGothicFont(); // as the game sets it before its first window
     }
@@ -66,12 +78,13 @@ public:
         QVERIFY(QTest::qWaitForWindowActive(&main));
     }
 
-    /* clicks a button or triggers a menu item of the main window, answering what it opens */
+    /* triggers name, answering what it opens */
     void press(const QString& name, const QList<Answer>& answers = {})
     {
         answerModals([&] { trigger(name); }, answers);
     }
 
+    /* clicks a button or triggers a menu item of the main window */
     void trigger(const QString& name)
     {
         if (auto* button = main.centralWidget()->findChild<QAbstractButton*>(name))
@@ -88,14 +101,6 @@ public:
         if (const auto* image = main.findChild<ImageControl*>(name))
             return image->isVisible() ? image->picture().name : QStringLiteral("-");
         return main.findChild<QLabel*>(name)->text();
-    }
-
-    QStringList shown(const QStringList& names) const
-    {
-        QStringList shown;
-        for (const QString& name : names)
-            shown << shows(name);
-        return shown;
     }
 
     /* a point just inside a control, in the main window */
@@ -117,7 +122,9 @@ private:
     StoredFirst stored;
 
 public:
-    World world;
+    QList<double> draws;
+    int drawsTaken = 0;
+    QList<int> ends;
     FakeSound sound;
     MainForm main;
 };

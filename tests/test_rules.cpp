@@ -8,16 +8,10 @@
 namespace {
 using Texts = QList<std::pair<QString, QString>>;
 
-/* a draw that gives these u in turn and counts how many were taken */
-Draw drawsOf(std::deque<double> values, int* taken)
+/* a draw that gives these u in turn (then 0.0), counting in *taken, from 0, how many were taken */
+Draw drawsOf(const QList<double>& values, int* taken)
 {
-    return [values, taken]() mutable {
-        ++*taken;
-        const double u = values.empty() ? 0.0 : values.front();
-        if (!values.empty())
-            values.pop_front();
-        return u;
-    };
+    return [values, taken] { return values.value((*taken)++); };
 }
 
 PlantState loaded(const Texts& texts)
@@ -44,14 +38,15 @@ private slots:
         QTest::addColumn<QString>("sname");
         QTest::addColumn<double>("lastday");
         // clang-format off
-        QTest::newRow("empty store: the defaults") << Texts{} << QList<int>{0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 16744703} << "ザボン" << 0.0;
+        const QList<int> defaults{0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 16744703};
+        QTest::newRow("empty store: the defaults") << Texts{} << defaults << "ザボン" << 0.0;
         QTest::newRow("stored values")
-            << Texts{{"ai", "-3"}, {"seiword", "2"}, {"sei", "2"}, {"sshape1", "2"}, {"sshape2", "3"}, {"swater", "-12"}, {"smode", "1"}, {"days", "7"},
-                     {"sacce1", "1"}, {"sacce2", "1"}, {"sacce3", "1"}, {"sacce4", "2"}, {"bcolor", "255"}, {"sname", "x"}, {"lastday", "46362"}}
+            << Texts{{"ai", "-3"}, {"seiword", "2"}, {"sei", "2"}, {"sshape1", "2"}, {"sshape2", "3"},
+                     {"swater", "-12"}, {"smode", "1"}, {"days", "7"}, {"sacce1", "1"}, {"sacce2", "1"},
+                     {"sacce3", "1"}, {"sacce4", "2"}, {"bcolor", "255"}, {"sname", "x"}, {"lastday", "46362"}}
             << QList<int>{-3, 2, 2, 2, 3, -12, 1, 7, 1, 1, 1, 2, 255} << "x" << 46362.0;
-        QTest::newRow("bad texts fall back to the defaults")
-            << Texts{{"ai", "x"}, {"sei", "99999"}, {"sshape2", ""}, {"sacce1", "1.5"}, {"lastday", "y"}, {"bcolor", "z"}}
-            << QList<int>{0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 16744703} << "ザボン" << 0.0;
+        QTest::newRow("bad texts fall back to the defaults") << Texts{{"ai", "x"}, {"sei", "99999"}, {"sshape2", ""},
+            {"sacce1", "1.5"}, {"lastday", "y"}, {"bcolor", "z"}} << defaults << "ザボン" << 0.0;
         QTest::newRow("after a picture path a bad text leaves the variable as it was")
             << Texts{{"bmpdir", "/p.png"}, {"sei", "x"}, {"sshape2", "y"}, {"lastday", "y"}, {"ai", "z"}}
             << QList<int>{0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 16744703} << "ザボン" << 0.0;

@@ -1,10 +1,8 @@
 #pragma once
 
-// What every test program shares: its own settings and runtime folders, the
-// stored keys read back as the next start would, and a stand-in for the
-// outside world (clock, draws, end of the program, sounds).
+// What every test program shares: its own settings and runtime folders, and
+// the stored keys read back as the next start would.
 
-#include "platform/sound.h"
 #include "rules/draw.h"
 
 #include <QApplication>
@@ -12,7 +10,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <deque>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -41,14 +38,13 @@ int runIsolatedTest(int argc, char** argv, const QByteArray& platform = "offscre
     return QTest::qExec(&test, argc, argv);
 }
 
-// App: QGuiApplication for tests without widgets, QApplication for the rest.
 #define MORVICK_TEST_MAIN(App, TestClass)                                                          \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
         return runIsolatedTest<App, TestClass>(argc, argv);                                        \
     }
 
-// The built game's folder, with its sounds and help file.
+// with the game's sounds and help file
 inline const QString builtGameFolder = QStringLiteral(MORVICK_BIN_DIR);
 
 /* replaces everything stored with these values */
@@ -93,7 +89,7 @@ inline void answerModals(const std::function<void()>& action, const QList<Answer
     action();
 }
 
-/* the help viewer, a window of its own once help has been asked for; null before */
+/* the help viewer's window; null before help is asked for */
 inline QWidget* helpWindow()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -119,47 +115,10 @@ inline QString storedText(const QString& key)
     return settings.value(QStringLiteral("setting/") + key).toString();
 }
 
-// The outside world as a test sets it: 6 December 2026 (day 46362), noon,
-// draws from a queue (0.0 when it runs dry), and ends that are only counted.
-struct World {
-    std::deque<double> draws;
-    int drawsTaken = 0;
-    QList<int> ends;
-    QDate today{2026, 12, 6};
-    int hour = 12;
-    QString folder = builtGameFolder;
-    QString plugins = builtGameFolder;
-    Language language = Language::Japanese;
-
-    Seams seams()
-    {
-        return {[this] { return today; },
-                [this] { return hour; },
-                [this] {
-                    ++drawsTaken;
-                    if (draws.empty())
-                        return 0.0;
-                    const double u = draws.front();
-                    draws.pop_front();
-                    return u;
-                },
-                [this](int status) { ends.append(status); },
-                folder,
-                plugins,
-                language};
-    }
-};
-constexpr double todayNumber = 46362;
+constexpr double todayNumber = 46362; // 6 December 2026, the day the tests play on
 
 /* the u that makes drawFrom(n) give result */
 constexpr double drawFor(int result, int n)
 {
     return (result - 0.5) / n;
 }
-
-class FakeSound : public SoundPlayer
-{
-public:
-    void play(Sound sound) override { played.append(sound); }
-    QList<Sound> played;
-};
