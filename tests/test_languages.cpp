@@ -1,5 +1,4 @@
-// The game in each of its languages: which one a user gets, every text whole
-// in its place, long names shortened, and a translation that keeps up with the code.
+// The game in each of its languages: who gets which, every text whole, the translation kept up.
 #include "game.h"
 #include "rules/accessories.h"
 #include "rules/dailycheck.h"
@@ -15,94 +14,75 @@
 #include "ui/tuboform.h"
 #include "ui/wordform.h"
 
-#include <QCheckBox>
-#include <QColorDialog>
-#include <QDialogButtonBox>
-#include <QGroupBox>
-#include <QMenuBar>
-#include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyleOptionGroupBox>
+#include <QtWidgets>
 
-Q_DECLARE_METATYPE(Language)
-
-namespace {
-/* whether the label's text, drawn again with room to spare below and (unless it
-   wraps) beside it, leaves no ink outside the label's own rectangle */
-bool drawsWhole(const QLabel& label)
+/* whether the control's text fits where its style draws it ("&" marks a shortcut key) */
+static bool fits(const QWidget& control)
 {
-    const QSize room = label.contentsRect().size(), spare(label.wordWrap() ? 0 : 100, 100);
-    QLabel roomy(label.text());
-    roomy.setFont(label.font());
-    roomy.setWordWrap(label.wordWrap());
-    roomy.setAlignment(label.alignment());
-    roomy.setAutoFillBackground(true);
-    roomy.setPalette(QPalette(Qt::black, Qt::white));
-    roomy.resize(room + spare);
-    const QImage drawn = roomy.grab().toImage();
-    const QRect own(QPoint(label.alignment() & Qt::AlignRight ? spare.width() : 0, 0), room);
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x)
-            if (!own.contains(x, y) && qGray(drawn.pixel(x, y)) < 160)
+    // Drawn again with room to spare below and (unless it wraps) beside it: no ink outside.
+    if (auto* label = qobject_cast<const QLabel*>(&control)) {
+        const QSize room = label->contentsRect().size(), spare(label->wordWrap() ? 0 : 100, 100);
+        QLabel roomy(label->text());
+        roomy.setFont(label->font());
+        roomy.setWordWrap(label->wordWrap());
+        roomy.setAlignment(label->alignment());
+        roomy.setStyleSheet("background: white; color: black");
+        roomy.resize(room + spare);
+        const QRect own(QPoint(label->alignment() & Qt::AlignRight ? spare.width() : 0, 0), room);
+        QImage drawn = roomy.grab().toImage();
+        QPainter(&drawn).fillRect(own, Qt::white); // the label's own place blanked out
+        const auto* pixels = reinterpret_cast<const QRgb*>(drawn.constBits());
+        return std::all_of(pixels, pixels + drawn.width() * drawn.height(),
+                           [](QRgb pixel) { return qGray(pixel) >= 160; });
+    }
+    if (auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const auto contents = qobject_cast<const QPushButton*>(button)
+                                  ? QStyle::SE_PushButtonContents
+                                  : QStyle::SE_RadioButtonContents; // beside its mark
+        return button->text().isEmpty() ||
+               button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) <=
+                   button->style()->subElementRect(contents, &option, button).width();
+    }
+    if (auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        return frame->style()
+                   ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame)
+                   .right() < frame->width();
+    }
+    if (auto* bar = qobject_cast<const QMenuBar*>(&control))
+        for (QAction* menu : bar->actions())
+            if (!bar->rect().contains(bar->actionGeometry(menu)))
                 return false;
     return true;
 }
 
-/* a caption as drawn: "&&" is an ampersand, a single "&" marks the shortcut key */
-QString shownCaption(QString caption)
+/* the window's own texts cut off, and in English its (or its menus') texts left in Japanese */
+static QStringList faultyTexts(QWidget& window, Language language)
 {
-    return caption.replace("&&", "\x01").remove('&').replace('\x01', '&');
-}
-
-/* whether a button's caption fits where its style draws it */
-bool captionFits(const QAbstractButton& button)
-{
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    const QStyle::SubElement contents =
-        qobject_cast<const QRadioButton*>(&button) ? QStyle::SE_RadioButtonContents
-        : qobject_cast<const QCheckBox*>(&button)  ? QStyle::SE_CheckBoxContents
-                                                   : QStyle::SE_PushButtonContents;
-    return button.text().isEmpty() ||
-           button.fontMetrics().horizontalAdvance(shownCaption(button.text())) <=
-               button.style()->subElementRect(contents, &option, &button).width();
-}
-
-/* the window's own texts that are cut off or overflow their controls */
-QStringList cutTexts(const QWidget& window)
-{
-    QStringList cut;
-    for (const QWidget* control : window.findChildren<QWidget*>()) {
-        bool fits = control->window() != &window; // another window's: looked at on its own
-        QString text = control->property("text").toString();
-        if (auto* label = qobject_cast<const QLabel*>(control))
-            fits = fits || drawsWhole(*label);
-        else if (auto* button = qobject_cast<const QAbstractButton*>(control))
-            fits = fits || captionFits(*button);
-        else if (auto* frame = qobject_cast<const QGroupBox*>(control)) {
-            QStyleOptionGroupBox option;
-            option.initFrom(frame);
-            option.text = text = frame->title();
-            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-            fits = fits || frame->style()
-                                   ->subControlRect(QStyle::CC_GroupBox, &option,
-                                                    QStyle::SC_GroupBoxLabel, frame)
-                                   .right() < frame->width();
-        } else if (auto* bar = qobject_cast<const QMenuBar*>(control)) {
-            for (QAction* menu : bar->actions())
-                fits = fits || bar->rect().contains(bar->actionGeometry(menu)),
-                text += menu->text();
-        } else
-            fits = true;
-        if (!fits)
-            cut << window.objectName() + '/' + control->objectName() + ": " + text;
+    static const QRegularExpression japanese("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]");
+    QStringList faults;
+    const QObjectList parts = window.findChildren<QObject*>() << &window;
+    for (const QObject* part : parts) {
+        auto* control = qobject_cast<const QWidget*>(part);
+        if (control && control->window() == &window && !fits(*control)) // others on their own
+            faults << window.objectName() + '/' + control->objectName() +
+                          " cut: " + control->property("text").toString();
+        for (const char* property :
+             {"text", "title", "windowTitle", "toolTip", "accessibleName", "accessibleDescription"})
+            if (const QString text = part->property(property).toString();
+                language == Language::English && text.contains(japanese))
+                faults << part->objectName() + '.' + property + " in Japanese: " + text;
     }
-    return cut;
+    return faults;
 }
 
-/* every line the plant can say in the message line */
-QStringList remarks()
+/* every line the plant can say in the message line, the moods after an absence with its name */
+static QStringList remarks()
 {
     PlantState plant;
     QStringList said{*wearAccessories(plant, {true, true, true, true}).message};
@@ -113,66 +93,41 @@ QStringList remarks()
     for (const int level : {-20, -5, 40})
         said << *waterStatusAtStart(level).message;
     said << water(plant).status->message.value();
+    PlantState cross, lonely;
+    cross.ai = 5, lonely.ai = 50;
+    said << dailyCheck(cross, 3).message << dailyCheck(lonely, 3).message;
     return said;
 }
-} // namespace
 
 class TestLanguages : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init() { storeTexts(plantWith({})); }
-
-    void theFirstOfTheUsersLanguagesThatTheGameSpeaksWins_data()
-    {
-        QTest::addColumn<QStringList>("wanted");
-        QTest::addColumn<Language>("spoken");
-        QTest::newRow("English") << QStringList{"en-US", "en-Latn-US", "en"} << Language::English;
-        QTest::newRow("British English") << QStringList{"en_GB"} << Language::English;
-        QTest::newRow("Japanese") << QStringList{"ja-JP", "ja"} << Language::Japanese;
-        QTest::newRow("Japanese before English") << QStringList{"ja", "en"} << Language::Japanese;
-        QTest::newRow("French, then English")
-            << QStringList{"fr", "fr-FR", "EN"} << Language::English;
-        QTest::newRow("French alone") << QStringList{"fr-FR", "fr"} << Language::Japanese;
-        QTest::newRow("C") << QStringList{"C"} << Language::Japanese;
-    }
-    void theFirstOfTheUsersLanguagesThatTheGameSpeaksWins()
-    {
-        QFETCH(QStringList, wanted);
-        QTEST(chooseLanguage(wanted), "spoken");
-    }
-
     // The whole way from the environment to the first window, as the game starts.
-    void theGameSpeaksTheLanguageItsUserAsksFor_data()
+    void theFirstOfTheUsersLanguagesThatTheGameSpeaksWins_data()
     {
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QString>("setupWindow");
-        QTest::newRow("LANG English") << QStringList{"LANG=en_US.UTF-8"} << "New morvick";
-        QTest::newRow("LANGUAGE Japanese, then English")
-            << QStringList{"LANGUAGE=ja:en", "LANG=en_US.UTF-8"} << "新しいモルビック";
-        QTest::newRow("LC_MESSAGES English")
-            << QStringList{"LC_MESSAGES=en_GB.UTF-8", "LANG=ja_JP.UTF-8"} << "New morvick";
-        QTest::newRow("LANG French") << QStringList{"LANG=fr_FR.UTF-8"} << "新しいモルビック";
+        QTest::newRow("en_US") << QStringList{"LANG=en_US"} << "New morvick";
+        QTest::newRow("LC_ALL, LANG") << QStringList{"LC_ALL=en_GB", "LANG=ja_JP"} << "New morvick";
+        QTest::newRow("fr:en") << QStringList{"LANGUAGE=fr:en", "LANG=fr_FR"} << "New morvick";
+        QTest::newRow("fr alone") << QStringList{"LANG=fr_FR"} << "新しいモルビック";
+        QTest::newRow("C") << QStringList{"LANG=C"} << "新しいモルビック";
+        QTest::newRow("ja:en") << QStringList{"LANGUAGE=ja:en", "LANG=en_US"} << "新しいモルビック";
     }
-    void theGameSpeaksTheLanguageItsUserAsksFor()
+    void theFirstOfTheUsersLanguagesThatTheGameSpeaksWins()
     {
         QFETCH(QStringList, environment);
-        storeTexts({});
         QProcess game; // the test's own language is C
         game.setEnvironment(QProcess::systemEnvironment() + environment);
-        game.start(builtGameFolder + "/morvick_harness", {"--today", "2026-12-06"});
-        QString shown;
-        while (!shown.startsWith("shown firstform") &&
-               (game.canReadLine() || game.waitForReadyRead(30000)))
-            shown = QString::fromUtf8(game.readLine()).trimmed();
-        game.kill();
-        game.waitForFinished();
-        QTEST(shown.section(" name=", 1), "setupWindow");
+        game.start(builtGameFolder + "/morvick_harness",
+                   {"--today", "2026-12-06", "--click", "firstform:cancelbutton"});
+        QVERIFY(game.waitForFinished(30000));
+        QTEST(QString(game.readAll()).section(" name=", 1).section('\n', 0, 0), "setupWindow");
     }
 
-    // Every window, every remark and status, every sentence with the name a plant
-    // has until it is named; Qt's own buttons speak the game's language too.
+    // Every window, remark, status and sentence whole; Qt's own buttons in the game's language.
     void everyTextShowsWhole_data()
     {
         QTest::addColumn<Language>("language");
@@ -185,101 +140,64 @@ private slots:
         QFETCH(Language, language);
         QObject translations;
         speak(language, &translations);
-        Game game(plantWith({}));
-        game.start();
-        QStringList cut;
-        auto* fromTheMenu = new FirstForm(&game.main);
-        fromTheMenu->offerCancel();
+        const QString longName = "Opuntia" + QString(60, 'x') + "End";
+        Game game(plantWith({{"lastday", "46350"}, {"sname", longName}, {"swater", "9"}}));
+        game.start(); // after twelve days away
+        auto* line = game.main.findChild<QLabel*>("smsgbox");
         auto* talk = new WordForm(&game.main);
+        talk->intoword({"", "", "", talkSentence(2, 1, 2)}, longName);
+        // Not cut mid-letter like a fault: an ellipsis, the rest whole, the name whole in the tip.
+        const QRegularExpression shortened("Opuntiax+\\x{2026}");
+        for (QWidget* control : QList<QWidget*>{game.main.findChild<QLabel*>("namebox"), line,
+                                                talk->findChild<QRadioButton*>("sword(3)")}) {
+            QString shown = control->property("text").toString();
+            QVERIFY(shown.contains(shortened) && control->toolTip().contains(longName));
+            QCOMPARE(shown.replace(shortened, longName), control->accessibleName());
+        }
+        QStringList faults;
         for (QWidget* window : QList<QWidget*>{
-                 new FirstForm(&game.main), fromTheMenu, talk, new AcceForm(&game.main),
+                 new FirstForm(&game.main), talk, new AcceForm(&game.main),
                  new TuboForm(&game.main), new BmpForm(&game.main),
                  new OverForm(OverForm::Cause::Rotted, &game.main),
                  new OverForm(OverForm::Cause::DriedUp, &game.main), new AboutForm(&game.main)})
-            window->show(), cut << cutTexts(*window);
-        auto* line = game.main.findChild<QLabel*>("smsgbox");
-        for (const QString& remark : remarks())
-            line->setText(remark), cut << cutTexts(game.main);
+            window->show(), faults << faultyTexts(*window, language);
+        const QString name = QCoreApplication::translate("Store", "ザボン"); // until it is named
+        for (const QString& remark : remarks()) {
+            showFittedSentence(*line, remark, name);
+            QCOMPARE(line->text() + line->toolTip(), withName(remark, name)); // untipped
+            faults << faultyTexts(game.main, language);
+        }
         for (const int level : {-20, -5, 5, 40})
             game.main.findChild<QLabel*>("infobox")->setText(waterStatusAtStart(level).info),
-                cut << cutTexts(game.main);
-        const QString name = game.main.plant().sname;
-        for (const int ai : {5, 50}) {
-            PlantState away;
-            away.ai = ai;
-            showFittedSentence(*line, dailyCheck(away, 3).message, name);
-            QVERIFY(line->text().contains(name));
-            cut << cutTexts(game.main);
+                faults << faultyTexts(game.main, language);
+        for (int hour = 0; hour < 24; ++hour) { // and along the way every draw in both styles
+            PlantState plant;
+            plant.shour = hour, plant.seiword = hour % 2 + 1;
+            const auto sentences = talkSentences(plant, [hour] { return (hour % 3 + 0.5) / 3; });
+            talk->intoword(sentences, name);
+            auto* last = talk->findChild<QRadioButton*>("sword(3)");
+            QCOMPARE(last->text() + last->toolTip(), withName(sentences[3], name));
+            faults << faultyTexts(*talk, language);
         }
-        for (const int seiword : {1, 2})
-            for (int draw = 1; draw <= 3; ++draw) {
-                const std::array<QString, 4> sentences{
-                    greeting(6 * draw), talkSentence(1, draw, seiword),
-                    talkSentence(2, draw, seiword), talkSentence(3, draw, seiword)};
-                talk->intoword(sentences, name);
-                QCOMPARE(talk->findChild<QRadioButton*>("sword(3)")->text(),
-                         withName(sentences[3], name));
-                cut << cutTexts(*talk);
-            }
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
         QColorDialog colours;
         colours.setOption(QColorDialog::DontUseNativeDialog);
-        QTEST(shownCaption(
-                  colours.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text()),
-              "cancel");
+        auto* cancel = colours.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel);
+        QTEST(cancel->text().remove('&'), "cancel");
     }
 
-    // Cut mid-letter, a name would look like a fault; one that ends in an ellipsis says it is
-    // longer.
-    void aLongNameEndsInAnEllipsisAndStaysWholeInTheTip()
-    {
-        const QString name = "Opuntia" + QString(60, 'x') + "End";
-        Game game({{"smode", "1"}, {"lastday", "46350"}, {"sname", name}, {"swater", "9"}});
-        game.world.hour = 8;
-        game.start();
-        WordForm talk(nullptr);
-        talk.intoword(
-            {greeting(8), talkSentence(1, 1, 1), talkSentence(1, 2, 1), talkSentence(2, 1, 1)},
-            name);
-        talk.show();
-        for (QWidget* control : QList<QWidget*>{game.main.findChild<QLabel*>("namebox"),
-                                                game.main.findChild<QLabel*>("smsgbox"),
-                                                talk.findChild<QRadioButton*>("sword(0)"),
-                                                talk.findChild<QRadioButton*>("sword(3)")}) {
-            const QString shown = control->property("text").toString();
-            QVERIFY2(shown.contains("Opuntiaxx") && shown.contains(QChar(0x2026)) &&
-                         !shown.contains("End"),
-                     qPrintable(shown));
-            QVERIFY(control->accessibleName().contains(name) && control->toolTip().contains(name));
-        }
-        // The sentence around the name stays whole; a name that fits is shown as it is, with no
-        // tip.
-        QVERIFY(talk.findChild<QRadioButton*>("sword(0)")->text().startsWith("おはよう、Opuntia"));
-        QVERIFY(game.shows("smsgbox").endsWith("は、すっかりご機嫌斜めです"));
-        QCOMPARE(cutTexts(game.main) + cutTexts(talk), QStringList());
-        talk.intoword({greeting(8), {}, {}, {}}, "Zabon");
-        QCOMPARE(talk.findChild<QRadioButton*>("sword(0)")->text() +
-                     talk.findChild<QRadioButton*>("sword(0)")->toolTip(),
-                 "おはよう、Zabon");
-    }
-
-    // Every text the code holds has its finished translation: lupdate finds nothing new.
+    // Every text the code holds has its finished translation, and none is left over.
     void theEnglishTranslationKeepsUpWithTheCode()
     {
         QTemporaryDir folder;
-        const QString copy = folder.filePath("morvick_en.ts");
-        QVERIFY(QFile::copy(MORVICK_SOURCE_DIR "/translations/morvick_en.ts", copy));
-        QProcess lupdate;
-        lupdate.start(MORVICK_LUPDATE,
-                      {"-locations", "none", "-no-obsolete", MORVICK_SOURCE_DIR "/rules",
-                       MORVICK_SOURCE_DIR "/platform", MORVICK_SOURCE_DIR "/ui",
-                       MORVICK_SOURCE_DIR "/app", "-ts", copy});
-        QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
+        const QString code = MORVICK_SOURCE_DIR "/", copy = folder.filePath("morvick_en.ts");
+        QVERIFY(QFile::copy(code + "translations/morvick_en.ts", copy));
+        QVERIFY(QProcess::execute(MORVICK_LUPDATE, {"-silent", code + "rules", code + "platform",
+                                                    code + "ui", code + "app", "-ts", copy}) == 0);
         QFile updated(copy);
         QVERIFY(updated.open(QIODevice::ReadOnly));
-        const QByteArray text = updated.readAll();
-        QVERIFY(text.count("<message>") > 100);
-        QVERIFY2(!text.contains("type=\"unfinished\""), "a text without its English translation");
+        const QString text = updated.readAll();
+        QVERIFY(!text.contains(QRegularExpression("type=\"(unfinished|vanished|obsolete)\"")));
     }
 };
 
