@@ -109,15 +109,6 @@ public:
         return main.findChild<QWidget*>(name)->mapTo(&main, QPoint(2, 2));
     }
 
-    /* the stored keys and their texts, "key=text" in the keys' order */
-    static QStringList store()
-    {
-        QStringList pairs;
-        for (const QString& key : storedKeys())
-            pairs << key + '=' + storedText(key);
-        return pairs;
-    }
-
 private:
     StoredFirst stored;
 

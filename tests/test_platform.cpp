@@ -1,4 +1,3 @@
-#include "platform/gamefiles.h"
 #include "platform/helpfile.h"
 #include "platform/picturefile.h"
 #include "platform/qtsoundplayer.h"
@@ -82,20 +81,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(loadedAs(loaded, bell, true), 10000);
         QTRY_VERIFY(kind == "none" || loadedAs(loaded, folder.filePath("tubo.wav"), playable));
         QTRY_COMPARE(beeps, playable ? 0 : 2);
-    }
-
-    void soundsInQuickSuccessionReadEachFileOnce()
-    {
-        QtSoundPlayer player(builtGameFolder, builtGameFolder, [] {});
-        QSignalSpy loaded(&player, &QtSoundPlayer::loaded);
-        const QList<Sound> sounds{Sound::Water, Sound::Bell, Sound::Pot};
-        for (int i = 0; i < 15; ++i)
-            player.play(sounds[i % 3]);
-        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 3, 10000);
-        QTest::qWait(300); // a second reading would show by now; there is no event to wait for
-        QCOMPARE(loaded.size(), 3);
-        for (const Sound sound : sounds)
-            QVERIFY(loadedAs(loaded, builtGameFolder + '/' + soundFileName(sound), true));
+        QTest::qWait(100); // a second reading would show by now; there is no event to wait for
+        QCOMPARE(loaded.size(), kind == "none" ? 1 : playable ? 2 : 3); // a sound is read once
     }
 
     // A picture path is typed by the user; the help file counts by exact name, content unread.
@@ -163,18 +150,6 @@ private slots:
         QByteArray wave = "RIFF" + QByteArray(4, '\0') + "WAVE" + chunks;
         qToLittleEndian<quint32>(quint32(wave.size() - 8), wave.data() + 4);
         QTEST(isCompleteWave(wave), "complete");
-    }
-
-    void theGameFilesLieBesideTheGameOrElseInItsInstalledDataFolder()
-    {
-        QTemporaryDir root(QDir::tempPath() + oddName); // spaces and Japanese on the way
-        const QString bin = root.filePath("bin"), share = root.filePath("share/morvick");
-        QVERIFY(make("folder", bin) && make("file", share + "/other.wav"));
-        QCOMPARE(gameFilesFolder(bin), bin);
-        QVERIFY(make("file", share + "/tubo.wav"));
-        QCOMPARE(gameFilesFolder(bin), share);
-        QVERIFY(make("file", bin + "/morvickhelp.hlp"));
-        QCOMPARE(gameFilesFolder(bin), bin);
     }
 };
 

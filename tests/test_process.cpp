@@ -25,12 +25,9 @@ void storePlant(int swater = 9, int lastday = yesterday, const QString& name = "
 const rlimit noRoom{}; // on a full disk, no file may grow past 0 bytes; a write just fails
 void (*const fillDisk)() = [] { signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &noRoom); };
 
-QString stored() // every stored key=value, in key order
+QString stored()
 {
-    QStringList pairs;
-    for (const QString& key : storedKeys())
-        pairs << key + '=' + storedText(key);
-    return pairs.join(' ');
+    return storedPairs().join(' ');
 }
 
 // One run of the game through the harness on 6 December 2026; steps: its arguments, by spaces.

@@ -21,10 +21,8 @@ int runIsolatedTest(int argc, char** argv, const QByteArray& platform = "offscre
 {
     QTemporaryDir home;
     const QString runtime = home.filePath(QStringLiteral("runtime"));
-    QDir().mkpath(home.filePath(QStringLiteral("config")));
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QDir(home.path()).mkpath(QStringLiteral("config/morvick"));
+    QDir().mkdir(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", platform);
@@ -98,21 +96,31 @@ inline QWidget* helpWindow()
     return nullptr;
 }
 
+// Read afresh each time: another process may have written meanwhile.
+inline QString storedText(const QString& key)
+{
+    QSettings settings;
+    settings.sync();
+    return settings.value(QStringLiteral("setting/") + key).toString();
+}
+
 inline QStringList storedKeys()
 {
     QSettings settings;
-    settings.sync(); // what another process wrote meanwhile
+    settings.sync();
     settings.beginGroup(QStringLiteral("setting"));
     QStringList keys = settings.childKeys();
     keys.sort();
     return keys;
 }
 
-inline QString storedText(const QString& key)
+/* every stored key=text, in the keys' order */
+inline QStringList storedPairs()
 {
-    QSettings settings;
-    settings.sync();
-    return settings.value(QStringLiteral("setting/") + key).toString();
+    QStringList pairs = storedKeys();
+    for (QString& key : pairs)
+        key += '=' + storedText(key);
+    return pairs;
 }
 
 constexpr double todayNumber = 46362; // 6 December 2026, the day the tests play on
