@@ -61,7 +61,8 @@ static bool fits(const QWidget& control)
     return true;
 }
 
-/* the window's own texts cut off, and in English its (or its menus') texts left in Japanese */
+/* the window's own texts cut off, controls a screen reader cannot name, and in English its (or
+   its menus') texts left in Japanese */
 static QStringList faultyTexts(QWidget& window, Language language)
 {
     static const QRegularExpression japanese("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]");
@@ -72,6 +73,12 @@ static QStringList faultyTexts(QWidget& window, Language language)
         if (control && control->window() == &window && !fits(*control)) // others on their own
             faults << window.objectName() + '/' + control->objectName() +
                           " cut: " + control->property("text").toString();
+        if (control && control->window() == &window && control->isVisible() &&
+            control->focusPolicy() != Qt::NoFocus &&
+            QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control))
+                ->text(QAccessible::Name)
+                .isEmpty())
+            faults << window.objectName() + '/' + control->objectName() + " unnamed for a reader";
         for (const char* property :
              {"text", "title", "windowTitle", "toolTip", "accessibleName", "accessibleDescription"})
             if (const QString text = part->property(property).toString();
@@ -145,7 +152,7 @@ private slots:
         game.start(); // after twelve days away
         auto* line = game.main.findChild<QLabel*>("smsgbox");
         auto* talk = new WordForm(&game.main);
-        talk->intoword({"", "", "", talkSentence(2, 1, 2)}, longName);
+        talk->intoword({"a", "b", "c", talkSentence(2, 1, 2)}, longName);
         // Not cut mid-letter like a fault: an ellipsis, the rest whole, the name whole in the tip.
         const QRegularExpression shortened("Opuntiax+\\x{2026}");
         for (QWidget* control : QList<QWidget*>{game.main.findChild<QLabel*>("namebox"), line,
