@@ -37,33 +37,25 @@ inline Answer keys(const QKeySequence& sequence)
 {
     return [sequence](QWidget& window) {
         QCoreApplication::processEvents(); // the window opened just now becomes active
-        QWidget* focused = window.focusWidget();
-        QTest::keySequence(focused ? focused : &window, sequence);
+        QTest::keySequence(window.focusWidget() ? window.focusWidget() : &window, sequence);
     };
 }
 
-class FakeSound : public SoundPlayer
-{
-public:
+struct FakeSound : SoundPlayer {
     void play(Sound sound) override { played.append(sound); }
     QList<Sound> played;
 };
 
-class Game
-{
-    struct StoredFirst {
-        explicit StoredFirst(const Texts& plant) { storeTexts(plant); }
-    };
-
-public:
+struct Game {
     // The plant is stored before the window exists: the store is read when it is made. The
     // world: 6 December 2026 at noon, draws taken in turn (0.0 once they run dry), ends counted.
     explicit Game(const Texts& plant, const QString& folder = builtGameFolder,
                   Language language = Language::Japanese)
-        : stored(plant),
-          main({[] { return QDate(2026, 12, 6); }, [] { return 12; },
-                [this] { return ++drawsTaken, draws.isEmpty() ? 0.0 : draws.takeFirst(); },
-                [this](int status) { ends.append(status); }, folder, builtGameFolder, language},
+        : main((storeTexts(plant),
+                Seams{[] { return QDate(2026, 12, 6); }, [] { return 12; },
+                      [this] { return ++drawsTaken, draws.isEmpty() ? 0.0 : draws.takeFirst(); },
+                      [this](int status) { ends.append(status); }, folder, builtGameFolder,
+                      language}),
                sound)
     {
         useGothicFont(); // as the game sets it before its first window
@@ -76,12 +68,6 @@ public:
         centreOnScreen(main);
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-    }
-
-    /* triggers name, answering what it opens */
-    void press(const QString& name, const QList<Answer>& answers = {})
-    {
-        answerModals([&] { trigger(name); }, answers);
     }
 
     /* clicks a button or triggers a menu item of the main window */
@@ -109,10 +95,6 @@ public:
         return main.findChild<QWidget*>(name)->mapTo(&main, QPoint(2, 2));
     }
 
-private:
-    StoredFirst stored;
-
-public:
     QList<double> draws;
     int drawsTaken = 0;
     QList<int> ends;

