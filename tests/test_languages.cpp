@@ -162,9 +162,13 @@ private slots:
             QCOMPARE(shown.replace(shortened, longName), control->accessibleName());
         }
         QStringList faults;
+        auto* hisAccessories = new AcceForm(&game.main); // a male's brooch and necklace
+        hisAccessories->showPictures(accessoryWindowPictures(1));
+        game.trigger("mhepl1");
+        QVERIFY(QTest::qWaitFor([] { return helpWindow() && helpWindow()->isVisible(); }));
         for (QWidget* window : QList<QWidget*>{
-                 new FirstForm(&game.main), talk, new AcceForm(&game.main),
-                 new TuboForm(&game.main), new BmpForm(&game.main),
+                 helpWindow(), new FirstForm(&game.main), talk, new AcceForm(&game.main),
+                 hisAccessories, new TuboForm(&game.main), new BmpForm(&game.main),
                  new OverForm(OverForm::Cause::Rotted, &game.main),
                  new OverForm(OverForm::Cause::DriedUp, &game.main), new AboutForm(&game.main)})
             window->show(), faults << faultyTexts(*window, language);

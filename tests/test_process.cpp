@@ -25,11 +25,6 @@ void storePlant(int swater = 9, int lastday = yesterday, const QString& name = "
 const rlimit noRoom{}; // on a full disk, no file may grow past 0 bytes; a write just fails
 void (*const fillDisk)() = [] { signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &noRoom); };
 
-QString stored()
-{
-    return storedPairs().join(' ');
-}
-
 // One run of the game through the harness on 6 December 2026; steps: its arguments, by spaces.
 struct Run : QProcess {
     explicit Run(const QString& steps = {}, const QStringList& env = {}, bool onFullDisk = false)
@@ -87,7 +82,7 @@ private slots:
         ::kill(pid_t(first.processId()), SIGCONT);
         QVERIFY(first.sees("state mainform normal") && first.sees("shown aboutform"));
         first.kill(), first.waitForFinished(); // after the pot's own save
-        QCOMPARE(stored(), QString(played).replace("sshape2=1", "sshape2=2"));
+        QCOMPARE(storedPairs().join(' '), QString(played).replace("sshape2=1", "sshape2=2"));
     }
 
     // A way out stores what the window on screen offers (a farewell's close box is refused), the
@@ -179,7 +174,7 @@ private slots:
         server.terminate(), server.waitForFinished();
         QVERIFY(!game.sees("shown")); // no window on the way out
         QCOMPARE(game.told(), told);
-        QTEST(stored(), "plant");
+        QTEST(storedPairs().join(' '), "plant");
     }
 
     // At a start, a store the game can read is used, else kept aside, and what is no file is left
@@ -246,7 +241,7 @@ private slots:
         const qint64 size = window == "firstform" ? file.size() : 0; // all of it kept aside
         QCOMPARE(QFileInfo(store + ".unreadable").size(), size);
         if (window == "mainform")
-            QCOMPARE(stored(), played);
+            QCOMPARE(storedPairs().join(' '), played);
         QCOMPARE(QFileInfo(store).isSymLink(), kind.endsWith("link"));
         QCOMPARE(QFileInfo(store).isFile(), window == "mainform"); // nothing put over a non-file
         QCOMPARE(QDir(config).entryList(everything),
