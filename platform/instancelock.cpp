@@ -8,6 +8,9 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 // Beside the store first; the runtime folder (private to the user) only when
@@ -19,6 +22,18 @@ QStringList lockFolders(const QString& storeFolder)
     if (!runtime.isEmpty())
         folders.append(runtime);
     return folders;
+}
+
+// Qt holds a native lock on its lock file for as long as its game runs, from
+// before it writes the game's name in it: a file so held is a running game.
+bool heldByAGame(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
 }
 
 // Qt takes over a lock whose process is gone, but not one that names no process
@@ -58,8 +73,8 @@ InstanceLock::Result InstanceLock::acquire()
         if (file->tryLock(0))
             return Result::Acquired;
         // Qt's removal refuses a lock file that a live game holds.
-        const bool nameless =
-            file->error() == QLockFile::LockFailedError && namesNoGame(*file, path);
+        const bool nameless = file->error() == QLockFile::LockFailedError && !heldByAGame(path) &&
+                              namesNoGame(*file, path);
         if (nameless && file->removeStaleLockFile() && file->tryLock(0))
             return Result::Acquired;
         // Something else in the lock file's place (a folder, a nameless file that
