@@ -31,7 +31,7 @@ private slots:
     {
         QFETCH(QString, opener);
         QCOMPARE(area().size(), QSize(640, 400)); // the screen as the test describes it
-        QFile garbage(QSettings().fileName()); // a store the game cannot read, and says so
+        QFile garbage(QSettings().fileName());    // a store the game cannot read, and says so
         QVERIFY(!opener.isEmpty() ||
                 (QDir().mkpath(QFileInfo(garbage).path()) && garbage.open(QIODevice::WriteOnly) &&
                  garbage.write(QByteArray(64, '\xff')) == 64));

@@ -18,6 +18,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 
 namespace {
@@ -117,6 +119,9 @@ QMap<QString, QString> factsOf(QWidget& window, const QWidget& game)
         seen["offered"] << image->picture().name;
     for (const auto* chooser : window.findChildren<QColorDialog*>())
         seen["offered"] << chooser->currentColor().name();
+    for (const auto* scroll : window.findChildren<QScrollArea*>()) // where the screen has room
+        seen["scrolls"] << QString::number(scroll->verticalScrollBar()->isVisible() ||
+                                           scroll->horizontalScrollBar()->isVisible());
     for (const auto* box : window.findChildren<QAbstractButton*>()) {
         if (qobject_cast<const QRadioButton*>(box) && !box->text().isEmpty())
             seen["options"] << box->text();
@@ -153,10 +158,6 @@ QWidget* makeWindow(const QString& name, QWidget* game)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(QList<Place>)
-Q_DECLARE_METATYPE(Texts)
-Q_DECLARE_METATYPE(Answer)
 
 class TestWindows : public QObject
 {
@@ -331,12 +332,14 @@ private slots:
             {[](QWidget& setup) {
                 clicks({}, QString(40000, 'n'))(setup), keys(Qt::Key_Escape)(setup), keys(Qt::Key_Return)(setup);
             }},
-            {"kept open=1", "store=", "namebox=ザボン", "agebox=0", "sshape1=morvick1"});
+            {"kept open=1", "ticked=Option2 Option4 sshape1(0) sshape2(0)", "store=", "namebox=ザボン", "agebox=0",
+             "sshape1=morvick1"});
         row("three days away: lonely", plant({{"lastday", "46359"}, {"ai", "10"}, {"swater", "10"}}), {}, {}, {},
             {"smsgbox=ザボンは、あなたがかまってあげなかったので寂しがっています", "ai=0", "agebox=3"});
         row("the door button stores the ten keys of play, with the colour chosen", plant(player), {},
             {"mcolor", "mcolor", "Command1"}, {colour("#010203", Qt::Key_Return), colour("#0000ff", Qt::Key_Escape)},
             {"opened=colourdialog over the game / colourdialog over the game", "offered=#ff0000 / #010203",
+             "scrolls=0 / 0",
              "Picture1=#010203", "store=" + played.arg(197121), "ends=0"});
         row("watering up to -11", level(-11), {}, {"siikubutton1"}, {},
             {"infobox=水分が非常に不足しています", "smsgbox=乾いて、苦しそうです", "ai=6", "sounds=water",
@@ -461,16 +464,14 @@ private slots:
             },
             looks);
         QDir::setCurrent(home);
-        QStringList sounds, ends;
+        QStringList sounds;
         for (const Sound sound : game.sound.played)
             sounds << QStringList{"water", "bell", "pot"}.at(int(sound));
-        for (const int status : game.ends)
-            ends << QString::number(status);
         const QMap<QString, QString> known{
             {"ai", QString::number(game.main.plant().ai)},
             {"draws", QString::number(game.drawsTaken)},
             {"kept windows", QString::number(game.main.findChildren<QDialog*>().size())},
-            {"ends", ends.join(' ')},
+            {"ends", QString::number(game.ends.value(0, -1))},
             {"sounds", sounds.join(' ')},
             {"store", storedPairs().join(',')},
             {"drawn amiss", picturesDrawnAmiss(game.main).join(' ')}};
@@ -509,18 +510,20 @@ private slots:
         QTest::mouseMove(game.main.windowHandle(), game.at("sshape1"));
         QStringList said{game.shows("smsgbox")};
         game.draws = {0.95, 0.75, 0.95, 0.05};
-        QTest::keyClick(scene, Qt::Key_Space);
-        said << game.shows("smsgbox");
-        QTest::keyClick(scene, Qt::Key_Return);
-        said << game.shows("smsgbox");
-        QTest::mouseDClick(game.main.windowHandle(), Qt::LeftButton, {}, game.at("sshape1"));
-        said << game.shows("smsgbox");
-        QTest::mouseMove(game.main.windowHandle(), game.at("Picture1"));
-        said << game.shows("smsgbox");
+        for (const std::function<void()>& touch : QList<std::function<void()>>{
+                 [&] { QTest::keyClick(scene, Qt::Key_Space); },
+                 [&] { QTest::keyClick(scene, Qt::Key_Return); },
+                 [&] { QTest::keyClick(scene, Qt::Key_A); },
+                 [&] {
+                     QTest::mouseDClick(game.main.windowHandle(), Qt::LeftButton, {},
+                                        game.at("sshape1"));
+                 },
+                 [&] { QTest::mouseMove(game.main.windowHandle(), game.at("Picture1")); }})
+            touch(), said << game.shows("smsgbox");
         QCOMPARE(said, QStringList({"喉が渇いているようです", "恥ずかしがっています",
-                                    "眠っているようです", "恥ずかしがっています", ""}));
+                                    "眠っているようです", "眠っているようです",
+                                    "恥ずかしがっています", ""}));
         QCOMPARE(int(game.main.plant().ai), -2);
-        QCOMPARE(game.drawsTaken, 3);
     }
 };
 
