@@ -14,10 +14,14 @@
 
 using Texts = QList<std::pair<QString, QString>>;
 
-// Stored on 6 December 2026 (the day the world's clock shows), so a start finds no absence.
-inline Texts plantWith(const Texts& keys)
+/* a plant of "key=text key=text", stored on 6 December 2026 (the day the world's clock shows),
+   so that a start finds no absence; a later key counts */
+inline Texts plantWith(const QString& keys)
 {
-    return Texts{{"smode", "1"}, {"lastday", "46362"}} + keys;
+    Texts texts{{"smode", "1"}, {"lastday", "46362"}};
+    for (const QString& pair : keys.split(' ', Qt::SkipEmptyParts))
+        texts.append({pair.section('=', 0, 0), pair.section('=', 1)});
+    return texts;
 }
 
 /* an answer that types text into the window's first text box, then clicks the named controls */

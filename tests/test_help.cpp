@@ -22,7 +22,7 @@ private slots:
     void theHelpOpensAtItsContentsOrItsIndex()
     {
         QApplication::setPalette(QPalette(Qt::black)); // a dark desktop: white ink on black
-        Game game(plantWith({}));
+        Game game(plantWith(""));
         game.start();
         game.trigger("mhelp2");
         QTRY_VERIFY(help<QAbstractItemView>("index") &&
@@ -56,21 +56,27 @@ private slots:
     {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("window");
-        // clang-format off
-        QTest::newRow("talking") << "siikubutton2" << "wordform";
-        QTest::newRow("accessories") << "siikubutton3" << "acceform";
-        QTest::newRow("pot") << "mtubo" << "tuboform";
-        QTest::newRow("background picture") << "mbmp" << "bmpform";
-        QTest::newRow("background colour") << "mcolor" << "colourdialog";
-        QTest::newRow("About") << "mabout" << "aboutform";
-        QTest::newRow("a new plant") << "mnew" << "firstform";
-        QTest::newRow("the first setup") << "" << "firstform";
-        // clang-format on
+        QTest::newRow("talking") << "siikubutton2"
+                                 << "wordform";
+        QTest::newRow("accessories") << "siikubutton3"
+                                     << "acceform";
+        QTest::newRow("pot") << "mtubo"
+                             << "tuboform";
+        QTest::newRow("background picture") << "mbmp"
+                                            << "bmpform";
+        QTest::newRow("background colour") << "mcolor"
+                                           << "colourdialog";
+        QTest::newRow("About") << "mabout"
+                               << "aboutform";
+        QTest::newRow("a new plant") << "mnew"
+                                     << "firstform";
+        QTest::newRow("the first setup") << ""
+                                         << "firstform";
     }
     void f1OpensTheHelpFromEveryWindowOfTheGame()
     {
         QFETCH(QString, opener);
-        Game game(opener.isEmpty() ? Texts{} : plantWith({}));
+        Game game(opener.isEmpty() ? Texts{} : plantWith(""));
         QStringList seen;
         const Answer f1 = [&](QWidget& modal) {
             seen << modal.objectName();
@@ -104,12 +110,11 @@ private slots:
         const QStringList both{"morvickhelp.hlp", "morvickhelp_en.hlp"}, japanese{both[0]},
             capitals{"MORVICKHELP.HLP"};
         const QString ja = "モルビックのヘルプ"; // the Japanese help's title
-        // clang-format off
         QTest::newRow("Japanese") << Language::Japanese << both << ja << false;
         QTest::newRow("English") << Language::English << both << "MORVICK Help" << true;
-        QTest::newRow("English, the Japanese help only") << Language::English << japanese << ja << false;
+        QTest::newRow("English, the Japanese help only")
+            << Language::English << japanese << ja << false;
         QTest::newRow("no file by the exact name") << Language::Japanese << capitals << "" << true;
-        // clang-format on
     }
     void theHelpWindowOpensBesideTheGameInItsLanguage()
     {
@@ -120,7 +125,7 @@ private slots:
             QVERIFY(QFile::copy(builtGameFolder + '/' + file.toLower(), folder.filePath(file)));
         QObject translations;
         speak(language, &translations);
-        Game game(plantWith({}), folder.path(), language);
+        Game game(plantWith(""), folder.path(), language);
         game.start();
         QFETCH(bool, gameOnTheLeft);
         const QRect area = game.main.screen()->availableGeometry();

@@ -153,7 +153,7 @@ private slots:
         QObject translations;
         speak(language, &translations);
         const QString longName = "Opuntia" + QString(60, 'x') + "End";
-        Game game(plantWith({{"lastday", "46350"}, {"sname", longName}, {"swater", "9"}}));
+        Game game(plantWith("lastday=46350 swater=9 sname=" + longName));
         game.start(); // after twelve days away
         auto* line = game.main.findChild<QLabel*>("smsgbox");
         auto* talk = new WordForm(&game.main);

@@ -51,17 +51,17 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("playable");
-        // clang-format off
-        QTest::newRow("a sound, in a folder named in Japanese with spaces") << "file" << contentsOf(bell) << true;
+        QTest::newRow("a sound, in a folder named in Japanese with spaces")
+            << "file" << contentsOf(bell) << true;
         QTest::newRow("missing") << "none" << QByteArray() << false;
         QTest::newRow("empty") << "file" << QByteArray() << false;
         QTest::newRow("text") << "file" << QByteArray("not a sound at all\n") << false;
-        QTest::newRow("cut-off header") << "file" << QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16) << false;
+        QTest::newRow("cut-off header")
+            << "file" << QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16) << false;
         QTest::newRow("cut off in its data") << "file" << contentsOf(bell).chopped(2) << false;
         QTest::newRow("link to /dev/zero") << "link" << QByteArray("/dev/zero") << false;
         QTest::newRow("FIFO") << "fifo" << QByteArray() << false;
         QTest::newRow("17 MB behind a real header") << "sparse" << contentsOf(bell) << false;
-        // clang-format on
     }
     void aSoundThatWillNotPlayBeepsOnEveryPlayAndHoldsUpNothing()
     {
@@ -99,19 +99,20 @@ private slots:
         QByteArray huge = contentsOf(bmp); // its header made to claim 40000 x 40000 pixels
         qToLittleEndian<qint32>(40000, huge.data() + 18);
         qToLittleEndian<qint32>(40000, huge.data() + 22);
-        // clang-format off
         QTest::newRow("picture") << "file" << help << contentsOf(png) << "picture, help";
         QTest::newRow("link to a picture") << "link" << help << png.toUtf8() << "picture, help";
-        QTest::newRow("picture named in capitals") << "file" << help.toUpper() << contentsOf(png) << "picture";
+        QTest::newRow("picture named in capitals")
+            << "file" << help.toUpper() << contentsOf(png) << "picture";
         QTest::newRow("text") << "file" << help << QByteArray("text\n") << "help";
         QTest::newRow("cut-off picture") << "file" << help << contentsOf(png).chopped(30) << "help";
         QTest::newRow("header of a huge picture") << "file" << help << huge << "help";
         QTest::newRow("missing") << "none" << help << QByteArray() << "nothing";
         QTest::newRow("FIFO") << "fifo" << help << QByteArray() << "nothing";
         QTest::newRow("folder") << "folder" << help << QByteArray() << "nothing";
-        QTest::newRow("link to /dev/zero") << "link" << help << QByteArray("/dev/zero") << "nothing";
-        QTest::newRow("dangling link") << "link" << help << QByteArray("/nowhere/gone") << "nothing";
-        // clang-format on
+        QTest::newRow("link to /dev/zero")
+            << "link" << help << QByteArray("/dev/zero") << "nothing";
+        QTest::newRow("dangling link")
+            << "link" << help << QByteArray("/nowhere/gone") << "nothing";
     }
     void onlyOrdinaryFilesGiveAPictureOrTheHelpFile()
     {

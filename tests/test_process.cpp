@@ -9,20 +9,27 @@
 
 namespace {
 const int today = 46362, yesterday = today - 1; // 6 December 2026, the day the game is told
-// clang-format off
 // The plant as storePlant() leaves it, and as a quit stores it after the start's daily check.
-const QString untouched = "days=5 lastday=46361 sei=2 seiword=1 smode=1 sname=ザボン sshape1=1 sshape2=1 swater=9";
-const QString played = "ai=0 bcolor=16744703 days=6 lastday=46362 sacce1=0 sacce2=0 sacce3=0 sacce4=0 "
-                       "sei=2 seiword=1 smode=1 sname=ザボン sshape1=1 sshape2=1 swater=6";
+const QString untouched =
+    "days=5 lastday=46361 sei=2 seiword=1 smode=1 sname=ザボン sshape1=1 sshape2=1 swater=9";
+const QString played =
+    "ai=0 bcolor=16744703 days=6 lastday=46362 sacce1=0 sacce2=0 sacce3=0 sacce4=0 "
+    "sei=2 seiword=1 smode=1 sname=ザボン sshape1=1 sshape2=1 swater=6";
 const QString nineKeys = "days,lastday,sei,seiword,smode,sname,sshape1,sshape2,swater";
 const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
 
 void storePlant(int swater = 9, int lastday = yesterday, const QString& name = "ザボン")
 {
-    storeTexts({{"sname", name}, {"sshape1", "1"}, {"sshape2", "1"}, {"days", "5"}, {"smode", "1"}, {"sei", "2"},
-                {"seiword", "1"}, {"lastday", QString::number(lastday)}, {"swater", QString::number(swater)}});
+    storeTexts({{"sname", name},
+                {"sshape1", "1"},
+                {"sshape2", "1"},
+                {"days", "5"},
+                {"smode", "1"},
+                {"sei", "2"},
+                {"seiword", "1"},
+                {"lastday", QString::number(lastday)},
+                {"swater", QString::number(swater)}});
 }
-// clang-format on
 const rlimit noRoom{}; // on a full disk, no file may grow past 0 bytes; a write just fails
 void (*const fillDisk)() = [] { signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &noRoom); };
 
@@ -98,41 +105,73 @@ private slots:
         QTest::addColumn<int>("signal");     // 0: none, the steps or the server's end end the game
         QTest::addColumn<QString>("plant");  // stored in the end
         QTest::addColumn<QString>("told");
-        // clang-format off
-        const QString main = "shown mainform", first = "shown firstform", failure = "shown savefailure";
-        const QString unsaved = "morvick: could not save the plant to " + QSettings().fileName() + ": the write failed";
-        const QString failed = "morvick: cannot create the lock file " + qEnvironmentVariable("XDG_RUNTIME_DIR") +
-            "/morvick.lock; starting without the guard against a second game on the same plant\n" + unsaved;
-        const QString lost = "morvick: the connection to the display was lost; the game ends", wet = "sound water.wav";
-        const QString newborn = "ai=0 bcolor=16744703 days=1 lastday=46362 sacce1=0 sacce2=0 sacce3=0 sacce4=0 "
-                                "sei=2 seiword=1 smode=1 sname=a sshape1=1 sshape2=1 swater=3";
-        const QString watered = QString(played).replace("ai=0", "ai=1").replace("swater=6", "swater=8");
-        const QString ok = "--type firstform:namebox:a --click firstform:okbutton", menu = "--click mainform:mnew";
+        const QString main = "shown mainform", first = "shown firstform",
+                      failure = "shown savefailure";
+        const QString unsaved =
+            "morvick: could not save the plant to " + QSettings().fileName() + ": the write failed";
+        const QString failed =
+            "morvick: cannot create the lock file " + qEnvironmentVariable("XDG_RUNTIME_DIR") +
+            "/morvick.lock; starting without the guard against a second game on the same plant\n" +
+            unsaved;
+        const QString lost = "morvick: the connection to the display was lost; the game ends",
+                      wet = "sound water.wav";
+        const QString newborn =
+            "ai=0 bcolor=16744703 days=1 lastday=46362 sacce1=0 sacce2=0 sacce3=0 sacce4=0 "
+            "sei=2 seiword=1 smode=1 sname=a sshape1=1 sshape2=1 swater=3";
+        const QString watered =
+            QString(played).replace("ai=0", "ai=1").replace("swater=6", "swater=8");
+        const QString ok = "--type firstform:namebox:a --click firstform:okbutton",
+                      menu = "--click mainform:mnew";
         const QString water = "--click mainform:siikubutton1", pic = "--click mainform:mbmp";
-        const QString rot = water + " --close overform", rotted = "close overform: refused", full = "full disk";
-        const QString dry = "--close overform2", driedUp = "close overform2: refused", seat = "Wayland, no seat";
-        const QString door = "--click mainform:Command1 --close savefailure", stale = "stale lock, full disk";
-        const QString quit = "--click mainform:mend --close savefailure", box = "--close mainform --close savefailure";
-        QTest::newRow("END, first setup") << 0 << "--click firstform:cancelbutton" << first << "" << 0 << "" << "";
-        QTest::newRow("SIGTERM, setup from the menu: played") << 9 << menu << first << "" << SIGTERM << played << "";
-        QTest::newRow("OK: stored at once") << 0 << ok << main + " keys=" + nineKeys << "" << SIGTERM << newborn << "";
-        QTest::newRow("rotted, SIGTERM: nothing") << 26 << rot << rotted << "" << SIGTERM << "" << "";
-        QTest::newRow("dried up, SIGHUP: nothing") << -28 << dry << driedUp << "" << SIGHUP << "" << "";
-        QTest::newRow("dried up, END") << -28 << dry + " --click overform2:Command1" << driedUp << "" << 0 << "" << "";
-        QTest::newRow("a folder at the lock, SIGTERM") << 9 << "" << main << "lock folder" << SIGTERM << played << "";
-        QTest::newRow("a lock held, not yet named") << 9 << "" << "" << "held lock" << 0 << untouched << "";
-        QTest::newRow("the config folder gone, SIGINT") << 9 << "" << main << "config gone" << SIGINT << played << "";
-        QTest::newRow("a link to nothing, SIGTERM") << 9 << "" << main << "dangling" << SIGTERM << "" << unsaved;
-        QTest::newRow("an X server that goes") << 9 << water << wet << "X server" << 0 << watered << lost;
-        QTest::newRow("a Wayland compositor that goes") << 9 << water << wet << "Wayland" << 0 << watered << lost;
-        QTest::newRow("no seat, the first setup") << 0 << "" << first << seat << SIGTERM << "" << "";
-        QTest::newRow("no seat, the picture window") << 9 << pic << "shown bmpform" << seat << SIGTERM << played << "";
-        QTest::newRow("a full disk, SIGTERM") << 9 << "" << main << full << SIGTERM << untouched << failed;
-        QTest::newRow("a full disk, a stale lock") << 9 << "" << main << stale << SIGTERM << untouched << failed;
-        QTest::newRow("a full disk, the door button") << 9 << door << failure << full << 0 << untouched << failed;
-        QTest::newRow("a full disk, the quit menu item") << 9 << quit << failure << full << 0 << untouched << failed;
-        QTest::newRow("a full disk, the close box") << 9 << box << failure << full << 0 << untouched << failed;
-        // clang-format on
+        const QString rot = water + " --close overform", rotted = "close overform: refused",
+                      full = "full disk";
+        const QString dry = "--close overform2", driedUp = "close overform2: refused",
+                      seat = "Wayland, no seat";
+        const QString door = "--click mainform:Command1 --close savefailure",
+                      stale = "stale lock, full disk";
+        const QString quit = "--click mainform:mend --close savefailure",
+                      box = "--close mainform --close savefailure";
+        QTest::newRow("END, first setup")
+            << 0 << "--click firstform:cancelbutton" << first << "" << 0 << ""
+            << "";
+        QTest::newRow("SIGTERM, setup from the menu: played")
+            << 9 << menu << first << "" << SIGTERM << played << "";
+        QTest::newRow("OK: stored at once")
+            << 0 << ok << main + " keys=" + nineKeys << "" << SIGTERM << newborn << "";
+        QTest::newRow("rotted, SIGTERM: nothing") << 26 << rot << rotted << "" << SIGTERM << ""
+                                                  << "";
+        QTest::newRow("dried up, SIGHUP: nothing") << -28 << dry << driedUp << "" << SIGHUP << ""
+                                                   << "";
+        QTest::newRow("dried up, END")
+            << -28 << dry + " --click overform2:Command1" << driedUp << "" << 0 << ""
+            << "";
+        QTest::newRow("a folder at the lock, SIGTERM")
+            << 9 << "" << main << "lock folder" << SIGTERM << played << "";
+        QTest::newRow("a lock held, not yet named") << 9 << ""
+                                                    << ""
+                                                    << "held lock" << 0 << untouched << "";
+        QTest::newRow("the config folder gone, SIGINT")
+            << 9 << "" << main << "config gone" << SIGINT << played << "";
+        QTest::newRow("a link to nothing, SIGTERM")
+            << 9 << "" << main << "dangling" << SIGTERM << "" << unsaved;
+        QTest::newRow("an X server that goes")
+            << 9 << water << wet << "X server" << 0 << watered << lost;
+        QTest::newRow("a Wayland compositor that goes")
+            << 9 << water << wet << "Wayland" << 0 << watered << lost;
+        QTest::newRow("no seat, the first setup") << 0 << "" << first << seat << SIGTERM << ""
+                                                  << "";
+        QTest::newRow("no seat, the picture window")
+            << 9 << pic << "shown bmpform" << seat << SIGTERM << played << "";
+        QTest::newRow("a full disk, SIGTERM")
+            << 9 << "" << main << full << SIGTERM << untouched << failed;
+        QTest::newRow("a full disk, a stale lock")
+            << 9 << "" << main << stale << SIGTERM << untouched << failed;
+        QTest::newRow("a full disk, the door button")
+            << 9 << door << failure << full << 0 << untouched << failed;
+        QTest::newRow("a full disk, the quit menu item")
+            << 9 << quit << failure << full << 0 << untouched << failed;
+        QTest::newRow("a full disk, the close box")
+            << 9 << box << failure << full << 0 << untouched << failed;
     }
     void aWayOutLeavesWhatTheWindowOnScreenWould()
     {
@@ -190,30 +229,42 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("window"); // the first window of the start but a message
         QTest::addColumn<QString>("told");   // %1: the store
-        // clang-format off
-        const QByteArray plant = ("[setting]\n" + QString(untouched).replace(' ', '\n') + '\n').toUtf8(), none;
-        const QString text = QString::fromUtf8(plant), conf = "morvick.conf", lock = "morvick.lock", main = "mainform";
-        const QByteArray utf16 = "\xff\xfe" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        const QByteArray plant = ("[setting]\n" + QString(untouched).replace(' ', '\n') + '\n')
+                                     .toUtf8(),
+                         none;
+        const QString text = QString::fromUtf8(plant), conf = "morvick.conf", lock = "morvick.lock",
+                      main = "mainform";
+        const QByteArray utf16 =
+            "\xff\xfe" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
         const QByteArray eightMiB = plant + QByteArray((8 << 20) - plant.size(), '\n');
-        const QString refused = "morvick: %1 is not a regular file that the game can read and write; the game ends";
-        const QString kept = "morvick: could not read the plant from %1; kept it as %1.unreadable and started anew";
+        const QString refused =
+            "morvick: %1 is not a regular file that the game can read and write; the game ends";
+        const QString kept =
+            "morvick: could not read the plant from %1; kept it as %1.unreadable and started anew";
         QTest::newRow("a FIFO") << conf << "fifo" << none << "storenotice" << refused;
-        QTest::newRow("a link to a device node") << conf << "device link" << none << "storenotice" << refused;
-        QTest::newRow("a link to nothing") << conf << "dangling link" << none << "storenotice" << refused;
+        QTest::newRow("a link to a device node")
+            << conf << "device link" << none << "storenotice" << refused;
+        QTest::newRow("a link to nothing")
+            << conf << "dangling link" << none << "storenotice" << refused;
         QTest::newRow("a folder") << conf << "folder" << none << "storenotice" << refused;
-        QTest::newRow("garbage, no NUL byte") << conf << "file" << QByteArray("\1\xff[[=\n\x80") << "firstform" << kept;
+        QTest::newRow("garbage, no NUL byte")
+            << conf << "file" << QByteArray("\1\xff[[=\n\x80") << "firstform" << kept;
         QTest::newRow("a NUL byte") << conf << "file" << plant + '\0' << "firstform" << kept;
         QTest::newRow("UTF-16") << conf << "file" << utf16 << "firstform" << kept;
         QTest::newRow("200 MB") << conf << "huge" << plant << "firstform" << kept;
-        QTest::newRow("a byte over 8 MiB of text") << conf << "file" << eightMiB + '\n' << "firstform" << kept;
+        QTest::newRow("a byte over 8 MiB of text") << conf << "file" << eightMiB + '\n'
+                                                   << "firstform" << kept;
         QTest::newRow("8 MiB of text") << conf << "file" << eightMiB << main << "";
-        QTest::newRow("a byte-order mark") << conf << "file" << "\xef\xbb\xbf" + plant << main << "";
+        QTest::newRow("a byte-order mark") << conf << "file"
+                                           << "\xef\xbb\xbf" + plant << main << "";
         QTest::newRow("a link to a store elsewhere") << conf << "link" << plant << main << "";
         QTest::newRow("an empty lock file") << lock << "file" << none << main << "";
-        QTest::newRow("a lock file of NUL bytes") << lock << "file" << QByteArray(64, '\0') << main << "";
-        QTest::newRow("a save's temporary file") << conf + ".Ab12Cd" << "file" << plant << main << "";
-        QTest::newRow("a save's lock file") << conf + ".lock" << "file" << none << main << "";
-        // clang-format on
+        QTest::newRow("a lock file of NUL bytes")
+            << lock << "file" << QByteArray(64, '\0') << main << "";
+        QTest::newRow("a save's temporary file") << conf + ".Ab12Cd"
+                                                 << "file" << plant << main << "";
+        QTest::newRow("a save's lock file") << conf + ".lock"
+                                            << "file" << none << main << "";
     }
     void whatLiesBesideThePlantIsUsedKeptAsideOrLeftAlone()
     {

@@ -27,20 +27,25 @@ private slots:
         QTest::addColumn<QList<int>>("numbers");
         QTest::addColumn<QString>("sname");
         QTest::addColumn<double>("lastday");
-        // clang-format off
         const QList<int> defaults{0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 16744703};
         QTest::newRow("empty store: the defaults") << Texts{} << defaults << "ザボン" << 0.0;
         QTest::newRow("stored values")
-            << Texts{{"ai", "-3"}, {"seiword", "2"}, {"sei", "2"}, {"sshape1", "2"}, {"sshape2", "3"},
-                     {"swater", "-12"}, {"smode", "1"}, {"days", "7"}, {"sacce1", "1"}, {"sacce2", "1"},
-                     {"sacce3", "1"}, {"sacce4", "2"}, {"bcolor", "255"}, {"sname", "x"}, {"lastday", "46362"}}
+            << Texts{{"ai", "-3"},      {"seiword", "2"},  {"sei", "2"},        {"sshape1", "2"},
+                     {"sshape2", "3"},  {"swater", "-12"}, {"smode", "1"},      {"days", "7"},
+                     {"sacce1", "1"},   {"sacce2", "1"},   {"sacce3", "1"},     {"sacce4", "2"},
+                     {"bcolor", "255"}, {"sname", "x"},    {"lastday", "46362"}}
             << QList<int>{-3, 2, 2, 2, 3, -12, 1, 7, 1, 1, 1, 2, 255} << "x" << 46362.0;
-        QTest::newRow("bad texts fall back to the defaults") << Texts{{"ai", "x"}, {"sei", "99999"}, {"sshape2", ""},
-            {"sacce1", "1.5"}, {"lastday", "y"}, {"bcolor", "z"}} << defaults << "ザボン" << 0.0;
+        QTest::newRow("bad texts fall back to the defaults")
+            << Texts{{"ai", "x"},       {"sei", "99999"}, {"sshape2", ""},
+                     {"sacce1", "1.5"}, {"lastday", "y"}, {"bcolor", "z"}}
+            << defaults << "ザボン" << 0.0;
         QTest::newRow("after a picture path a bad text leaves the variable as it was")
-            << Texts{{"bmpdir", "/p.png"}, {"sei", "x"}, {"sshape2", "y"}, {"lastday", "y"}, {"ai", "z"}}
+            << Texts{{"bmpdir", "/p.png"},
+                     {"sei", "x"},
+                     {"sshape2", "y"},
+                     {"lastday", "y"},
+                     {"ai", "z"}}
             << QList<int>{0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 16744703} << "ザボン" << 0.0;
-        // clang-format on
     }
     void storedTextsLoadAsTheirVariables()
     {
@@ -85,7 +90,6 @@ private slots:
         QTest::addColumn<bool>("bloom");
         QTest::addColumn<int>("ai");
         QTest::addColumn<int>("odds");
-        // clang-format off
         QTest::newRow("bloom at -1: never") << true << -1 << 0;
         QTest::newRow("bloom at 0") << true << 0 << 20;
         QTest::newRow("bloom at 9") << true << 9 << 20;
@@ -98,7 +102,6 @@ private slots:
         QTest::newRow("answer, 9 becomes 10") << false << 9 << 5;
         QTest::newRow("answer, 28 becomes 29") << false << 28 << 5;
         QTest::newRow("answer, 29 becomes 30") << false << 29 << 3;
-        // clang-format on
     }
     void oddsGrowWithAffection()
     {

@@ -36,7 +36,7 @@ private slots:
                 (QDir().mkpath(QFileInfo(garbage).path()) && garbage.open(QIODevice::WriteOnly) &&
                  garbage.write(QByteArray(64, '\xff')) == 64));
         garbage.close();
-        Game game(opener.isEmpty() ? Texts{} : plantWith({}));
+        Game game(opener.isEmpty() ? Texts{} : plantWith(""));
         QStringList astray, opened;
         const Answer look = [&](QWidget& window) {
             opened << window.objectName();
