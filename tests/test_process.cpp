@@ -131,47 +131,30 @@ private slots:
                       stale = "stale lock, full disk";
         const QString quit = "--click mainform:mend --close savefailure",
                       box = "--close mainform --close savefailure";
-        QTest::newRow("END, first setup")
-            << 0 << "--click firstform:cancelbutton" << first << "" << 0 << ""
-            << "";
-        QTest::newRow("SIGTERM, setup from the menu: played")
-            << 9 << menu << first << "" << SIGTERM << played << "";
-        QTest::newRow("OK: stored at once")
-            << 0 << ok << main + " keys=" + nineKeys << "" << SIGTERM << newborn << "";
-        QTest::newRow("rotted, SIGTERM: nothing") << 26 << rot << rotted << "" << SIGTERM << ""
-                                                  << "";
-        QTest::newRow("dried up, SIGHUP: nothing") << -28 << dry << driedUp << "" << SIGHUP << ""
-                                                   << "";
-        QTest::newRow("dried up, END")
-            << -28 << dry + " --click overform2:Command1" << driedUp << "" << 0 << ""
-            << "";
-        QTest::newRow("a folder at the lock, SIGTERM")
-            << 9 << "" << main << "lock folder" << SIGTERM << played << "";
-        QTest::newRow("a lock held, not yet named") << 9 << ""
-                                                    << ""
-                                                    << "held lock" << 0 << untouched << "";
-        QTest::newRow("the config folder gone, SIGINT")
-            << 9 << "" << main << "config gone" << SIGINT << played << "";
-        QTest::newRow("a link to nothing, SIGTERM")
-            << 9 << "" << main << "dangling" << SIGTERM << "" << unsaved;
-        QTest::newRow("an X server that goes")
-            << 9 << water << wet << "X server" << 0 << watered << lost;
-        QTest::newRow("a Wayland compositor that goes")
-            << 9 << water << wet << "Wayland" << 0 << watered << lost;
-        QTest::newRow("no seat, the first setup") << 0 << "" << first << seat << SIGTERM << ""
-                                                  << "";
-        QTest::newRow("no seat, the picture window")
-            << 9 << pic << "shown bmpform" << seat << SIGTERM << played << "";
-        QTest::newRow("a full disk, SIGTERM")
-            << 9 << "" << main << full << SIGTERM << untouched << failed;
-        QTest::newRow("a full disk, a stale lock")
-            << 9 << "" << main << stale << SIGTERM << untouched << failed;
-        QTest::newRow("a full disk, the door button")
-            << 9 << door << failure << full << 0 << untouched << failed;
-        QTest::newRow("a full disk, the quit menu item")
-            << 9 << quit << failure << full << 0 << untouched << failed;
-        QTest::newRow("a full disk, the close box")
-            << 9 << box << failure << full << 0 << untouched << failed;
+        const auto row = [](const char* name, int swater, const QString& steps, const QString& seen,
+                            const QString& mishap, int signal, const QString& plant,
+                            const QString& told) {
+            QTest::newRow(name) << swater << steps << seen << mishap << signal << plant << told;
+        };
+        row("END, first setup", 0, "--click firstform:cancelbutton", first, "", 0, "", "");
+        row("SIGTERM, setup from the menu: played", 9, menu, first, "", SIGTERM, played, "");
+        row("OK: stored at once", 0, ok, main + " keys=" + nineKeys, "", SIGTERM, newborn, "");
+        row("rotted, SIGTERM: nothing", 26, rot, rotted, "", SIGTERM, "", "");
+        row("dried up, SIGHUP: nothing", -28, dry, driedUp, "", SIGHUP, "", "");
+        row("dried up, END", -28, dry + " --click overform2:Command1", driedUp, "", 0, "", "");
+        row("a folder at the lock, SIGTERM", 9, "", main, "lock folder", SIGTERM, played, "");
+        row("a lock held, not yet named", 9, "", "", "held lock", 0, untouched, "");
+        row("the config folder gone, SIGINT", 9, "", main, "config gone", SIGINT, played, "");
+        row("a link to nothing, SIGTERM", 9, "", main, "dangling", SIGTERM, "", unsaved);
+        row("an X server that goes", 9, water, wet, "X server", 0, watered, lost);
+        row("a Wayland compositor that goes", 9, water, wet, "Wayland", 0, watered, lost);
+        row("no seat, the first setup", 0, "", first, seat, SIGTERM, "", "");
+        row("no seat, the picture window", 9, pic, "shown bmpform", seat, SIGTERM, played, "");
+        row("a full disk, SIGTERM", 9, "", main, full, SIGTERM, untouched, failed);
+        row("a full disk, a stale lock", 9, "", main, stale, SIGTERM, untouched, failed);
+        row("a full disk, the door button", 9, door, failure, full, 0, untouched, failed);
+        row("a full disk, the quit menu item", 9, quit, failure, full, 0, untouched, failed);
+        row("a full disk, the close box", 9, box, failure, full, 0, untouched, failed);
     }
     void aWayOutLeavesWhatTheWindowOnScreenWould()
     {
@@ -241,30 +224,26 @@ private slots:
             "morvick: %1 is not a regular file that the game can read and write; the game ends";
         const QString kept =
             "morvick: could not read the plant from %1; kept it as %1.unreadable and started anew";
-        QTest::newRow("a FIFO") << conf << "fifo" << none << "storenotice" << refused;
-        QTest::newRow("a link to a device node")
-            << conf << "device link" << none << "storenotice" << refused;
-        QTest::newRow("a link to nothing")
-            << conf << "dangling link" << none << "storenotice" << refused;
-        QTest::newRow("a folder") << conf << "folder" << none << "storenotice" << refused;
-        QTest::newRow("garbage, no NUL byte")
-            << conf << "file" << QByteArray("\1\xff[[=\n\x80") << "firstform" << kept;
-        QTest::newRow("a NUL byte") << conf << "file" << plant + '\0' << "firstform" << kept;
-        QTest::newRow("UTF-16") << conf << "file" << utf16 << "firstform" << kept;
-        QTest::newRow("200 MB") << conf << "huge" << plant << "firstform" << kept;
-        QTest::newRow("a byte over 8 MiB of text") << conf << "file" << eightMiB + '\n'
-                                                   << "firstform" << kept;
-        QTest::newRow("8 MiB of text") << conf << "file" << eightMiB << main << "";
-        QTest::newRow("a byte-order mark") << conf << "file"
-                                           << "\xef\xbb\xbf" + plant << main << "";
-        QTest::newRow("a link to a store elsewhere") << conf << "link" << plant << main << "";
-        QTest::newRow("an empty lock file") << lock << "file" << none << main << "";
-        QTest::newRow("a lock file of NUL bytes")
-            << lock << "file" << QByteArray(64, '\0') << main << "";
-        QTest::newRow("a save's temporary file") << conf + ".Ab12Cd"
-                                                 << "file" << plant << main << "";
-        QTest::newRow("a save's lock file") << conf + ".lock"
-                                            << "file" << none << main << "";
+        const auto row = [](const char* name, const QString& file, const QString& kind,
+                            const QByteArray& bytes, const QString& window, const QString& told) {
+            QTest::newRow(name) << file << kind << bytes << window << told;
+        };
+        row("a FIFO", conf, "fifo", none, "storenotice", refused);
+        row("a link to a device node", conf, "device link", none, "storenotice", refused);
+        row("a link to nothing", conf, "dangling link", none, "storenotice", refused);
+        row("a folder", conf, "folder", none, "storenotice", refused);
+        row("garbage, no NUL byte", conf, "file", QByteArray("\1\xff[[=\n\x80"), "firstform", kept);
+        row("a NUL byte", conf, "file", plant + '\0', "firstform", kept);
+        row("UTF-16", conf, "file", utf16, "firstform", kept);
+        row("200 MB", conf, "huge", plant, "firstform", kept);
+        row("a byte over 8 MiB of text", conf, "file", eightMiB + '\n', "firstform", kept);
+        row("8 MiB of text", conf, "file", eightMiB, main, "");
+        row("a byte-order mark", conf, "file", "\xef\xbb\xbf" + plant, main, "");
+        row("a link to a store elsewhere", conf, "link", plant, main, "");
+        row("an empty lock file", lock, "file", none, main, "");
+        row("a lock file of NUL bytes", lock, "file", QByteArray(64, '\0'), main, "");
+        row("a save's temporary file", conf + ".Ab12Cd", "file", plant, main, "");
+        row("a save's lock file", conf + ".lock", "file", none, main, "");
     }
     void whatLiesBesideThePlantIsUsedKeptAsideOrLeftAlone()
     {
