@@ -311,13 +311,10 @@ private slots:
                             const QStringList& facts) {
             QTest::newRow(name) << plant << draws << presses << answers << facts;
         };
-        const auto plant = [](const QString& keys) {
-            return plantWith(keys);
-        }; // as stored: key=text
         const Answer ok = clicks({"Command1"}), close;
         const QString wet = "ai=5 sshape2=2 sacce1=1", cross = "ai=-2 sei=1 swater=0";
         const auto level = [&](int after) {
-            return plant(wet + " swater=" + QString::number(after + 1));
+            return plantWith(wet + " swater=" + QString::number(after + 1));
         };
         const auto colour = [](const char* name, Qt::Key key) -> Answer {
             return [name, key](QWidget& dialog) {
@@ -328,21 +325,21 @@ private slots:
                                "sacce4=0,seiword=2,smode=1,swater=7";
         const QString player = "ai=4 days=5 swater=10 sacce2=1 seiword=2 bcolor=255";
         row("the start: round, 61 days, a male wearing crown and brooch, blooming",
-            plant("days=61 sei=1 sacce1=1 sacce3=1 swater=10 bcolor=255"), {0}, {}, {},
+            plantWith("days=61 sei=1 sacce1=1 sacce3=1 swater=10 bcolor=255"), {0}, {}, {},
             {"okan at=35,10", "hana(0) at=16,24", "ribon at=33,48", "pale(0) at=34,60",
              "sshape1=morvick12", "sshape2=tubo1", "okan=okan", "ribon=-", "hana(0)=hana2",
              "pale(0)=-", "flower(0)=flower2", "agebox=61", "infobox=元気です",
              "smsgbox=", "Picture1=#ff0000", "draws=1", "drawn amiss="});
         row("the start: tall, 121 days, pot 3, a female wearing bow and necklace, thirsty",
-            plant("sshape1=2 days=121 sshape2=3 sei=2 sacce2=1 sacce4=1 ai=10 swater=-5"), {0}, {},
-            {},
+            plantWith("sshape1=2 days=121 sshape2=3 sei=2 sacce2=1 sacce4=1 ai=10 swater=-5"), {0},
+            {}, {},
             {"okan at=35,8", "hana(0) at=24,32", "ribon at=33,56", "pale(0) at=34,34",
              "sshape1=morvick23", "sshape2=tubo3", "okan=-", "ribon=ribon", "hana(0)=-",
              "pale(0)=pale1", "flower(0)=flower1", "agebox=121", "infobox=水分が不足しています",
              "smsgbox=喉が渇いているようです", "drawn amiss="});
         row("the start: unknown shape and pot, a bow stored as 2, a cross plant: nothing of theirs "
             "drawn",
-            plant("sshape1=3 sshape2=4 days=-5 sacce2=2 ai=-1 swater=33"), {0}, {}, {},
+            plantWith("sshape1=3 sshape2=4 days=-5 sacce2=2 ai=-1 swater=33"), {0}, {}, {},
             {"okan at=35,8", "hana(0) at=24,24", "ribon at=33,56", "pale(0) at=34,48",
              "sshape1=morvick2", "sshape2=tubo1", "ribon=-", "flower(0)=-", "agebox=-5",
              "infobox=水分が過剰です", "smsgbox=顔色が悪く、元気がありません", "draws=0"});
@@ -360,11 +357,11 @@ private slots:
             }},
             {"kept open=1", "ticked=Option2 Option4 sshape1(0) sshape2(0)",
              "store=", "namebox=ザボン", "agebox=0", "sshape1=morvick1"});
-        row("three days away: lonely", plant("lastday=46359 ai=10 swater=10"), {}, {}, {},
+        row("three days away: lonely", plantWith("lastday=46359 ai=10 swater=10"), {}, {}, {},
             {"smsgbox=ザボンは、あなたがかまってあげなかったので寂しがっています", "ai=0",
              "agebox=3"});
-        row("the door button stores the ten keys of play, with the colour chosen", plant(player),
-            {}, {"mcolor", "mcolor", "Command1"},
+        row("the door button stores the ten keys of play, with the colour chosen",
+            plantWith(player), {}, {"mcolor", "mcolor", "Command1"},
             {colour("#010203", Qt::Key_Return), colour("#0000ff", Qt::Key_Escape)},
             {"opened=colourdialog over the game / colourdialog over the game",
              "offered=#ff0000 / #010203", "scrolls=0 / 0", "Picture1=#010203",
@@ -381,7 +378,7 @@ private slots:
              "sshape2=tubo2", "ai=5", "sounds=water", "ends=0", "store="});
         row("talking: a greeting, three drawn sentences, a name as typed; Enter on one says "
             "nothing",
-            plant("sname=A&B seiword=2 ai=-5 swater=0"), {0.1, 0.9, 0.5}, {"siikubutton2"},
+            plantWith("sname=A&B seiword=2 ai=-5 swater=0"), {0.1, 0.9, 0.5}, {"siikubutton2"},
             {[](QWidget& talk) {
                 talk.findChild<QWidget*>("sword(1)")->setFocus(), keys(Qt::Key_Return)(talk);
             }},
@@ -389,48 +386,48 @@ private slots:
              "options=こんにちは、A&&B | A&&B、愛してるわ | A&&Bも私のこと・・・好き？ | "
              "貴方は私が守ってあげる",
              "ticked=sword(0)", "kept open=1", "ai=-5", "smsgbox=喉が渇いているようです"});
-        row("saying a sentence below zero: no answer drawn, the line cleared", plant(cross), {},
+        row("saying a sentence below zero: no answer drawn, the line cleared", plantWith(cross), {},
             {"siikubutton2"}, {ok}, {"ai=-1", "smsgbox=", "draws=3"});
-        row("saying a sentence at zero: an answer on a drawn 1", plant(cross + " ai=-1"),
+        row("saying a sentence at zero: an answer on a drawn 1", plantWith(cross + " ai=-1"),
             {0, 0, 0, 0.05, 0.25}, {"siikubutton2"}, {ok},
             {"ai=0", "smsgbox=顔を赤くしています", "draws=5"});
-        row("accessories: a bow pleases", plant("sei=2"), {}, {"siikubutton3"},
+        row("accessories: a bow pleases", plantWith("sei=2"), {}, {"siikubutton3"},
             {clicks({"acheck(1)", "Command1"})},
             {"opened=acceform at 100,60", "offered=okan ribon flower2 pale1", "ticked=", "okan=-",
              "ribon=ribon", "hana(0)=-", "pale(0)=-", "smsgbox=嬉しそうです", "ai=1",
              "sounds=bell"});
-        row("accessories: the highest worn speaks", plant("sei=2 sacce1=1 sacce3=1"), {},
+        row("accessories: the highest worn speaks", plantWith("sei=2 sacce1=1 sacce3=1"), {},
             {"siikubutton3"}, {clicks({"acheck(1)", "Command1"})},
             {"ticked=acheck(0) acheck(2)", "okan=okan", "ribon=ribon", "hana(0)=hana1", "pale(0)=-",
              "smsgbox=照れているようです"});
         row("accessories: closed without OK, then none left: the line stays",
-            plant("sei=2 sacce1=1 sacce4=1"), {}, {"siikubutton3", "siikubutton3"},
+            plantWith("sei=2 sacce1=1 sacce4=1"), {}, {"siikubutton3", "siikubutton3"},
             {clicks({"acheck(0)", "acheck(1)"}), clicks({"acheck(0)", "acheck(3)", "Command1"})},
             {"ticked=acheck(0) acheck(3) / acheck(0) acheck(3)", "okan=-", "ribon=-", "pale(0)=-",
              "smsgbox=喉が渇いているようです", "ai=1", "sounds=bell"});
-        row("accessories: a male wears his own", plant("sei=1"), {}, {"siikubutton3"},
+        row("accessories: a male wears his own", plantWith("sei=1"), {}, {"siikubutton3"},
             {clicks({"acheck(2)", "acheck(3)", "Command1"})},
             {"offered=okan ribon hana2 pale2", "hana(0)=hana2", "pale(0)=pale2",
              "smsgbox=ちょっと自慢気にしています"});
-        row("a touch: a prick on 1..7", plant(cross), {0.65}, {"touch"}, {},
+        row("a touch: a prick on 1..7", plantWith(cross), {0.65}, {"touch"}, {},
             {"smsgbox=チクチクします", "ai=-1", "draws=1"});
-        row("a touch: a male looks away on 9", plant(cross), {0.85}, {"touch"}, {},
+        row("a touch: a male looks away on 9", plantWith(cross), {0.85}, {"touch"}, {},
             {"smsgbox=照れてそっぽを向いています"});
-        row("the pot window: OK on pot 3, stored at once", plant(wet), {}, {"mtubo"},
+        row("the pot window: OK on pot 3, stored at once", plantWith(wet), {}, {"mtubo"},
             {clicks({"sshape2(2)", "okbutton"})},
             {"opened=tuboform at 100,38", "focused=cancelbutton", "ticked=sshape2(0)",
              "sshape2=tubo3", "sounds=pot", "stored sshape2=3"});
         row("the pot window: Enter on CANCEL, where the focus starts, the close box, then OK on "
             "the first pot",
-            plant(wet), {}, {"mtubo", "mtubo", "mtubo"},
+            plantWith(wet), {}, {"mtubo", "mtubo", "mtubo"},
             {keys(Qt::Key_Return), clicks({"sshape2(2)"}), clicks({"okbutton"})},
             {"kept open=0 / 1 / 0", "sshape2=tubo1", "sounds=pot", "stored sshape2=1"});
-        row("the picture window: OK on a picture, its path stored whole", plant(""), {}, {"mbmp"},
-            {clicks({"Command3"}, "pic.png")},
+        row("the picture window: OK on a picture, its path stored whole", plantWith(""), {},
+            {"mbmp"}, {clicks({"Command3"}, "pic.png")},
             {"buttons=参照 OK- CANCEL RESET", "focused=Text1", "Picture1=#00ff00",
              "stored bmpdir=%1/pic.png"});
         row("the picture window: a picture chosen in the file window, every kind offered first",
-            plant(""), {}, {"mbmp"},
+            plantWith(""), {}, {"mbmp"},
             {clicks({"Command1", "Command3"}),
              [](QWidget& files) {
                  static_cast<QFileDialog&>(files).selectFile("pic.png"),
@@ -439,13 +436,13 @@ private slots:
             {"filters=画像ファイル (*.bmp *.gif *.ico *.jpeg *.jpg *.png, then "
              "BMP(*.bmp) GIF(*.gif) JPEG(*.jpg) ICON(*.ico)",
              "stored bmpdir=%1/pic.png"});
-        row("the picture window: RESET", plant("bmpdir=pic.png"), {}, {"mbmp"},
+        row("the picture window: RESET", plantWith("bmpdir=pic.png"), {}, {"mbmp"},
             {clicks({"Command4"})},
             {"typed=pic.png", "buttons=参照 OK CANCEL RESET", "Picture1=#ff80ff",
              "stored bmpdir="});
         row("a new plant: Esc (CANCEL) keeps what was typed, the close box forgets it, OK replaces "
             "the plant",
-            plant("sname=old days=9 sacce1=1 sacce4=1 bmpdir=x"), {},
+            plantWith("sname=old days=9 sacce1=1 sacce4=1 bmpdir=x"), {},
             {"mnew", "mnew", "mnew", "mnew"},
             {[](QWidget& setup) { clicks({}, "new")(setup), keys(Qt::Key_Escape)(setup); }, close,
              close, clicks({"sshape2(2)", "okbutton"}, "new")},
@@ -455,11 +452,11 @@ private slots:
              "namebox=new", "agebox=1", "sshape2=tubo3", "okan=-", "pale(0)=-",
              "store=days=1,lastday=46362,sei=2,seiword=1,smode=1,sname=new,sshape1=1,sshape2=3,"
              "swater=3"});
-        row("About: one window, Esc leaves it open, Enter closes it", plant(""), {},
+        row("About: one window, Esc leaves it open, Enter closes it", plantWith(""), {},
             {"mabout", "mabout"}, {keys(Qt::Key_Escape), keys(Qt::Key_Return)},
             {"kept open=1 / 0", "kept windows=1"});
-        row("a failed save is told once, naming the file and why, and play goes on", plant(""), {},
-            {"unwritable", "mtubo", "mtubo"},
+        row("a failed save is told once, naming the file and why, and play goes on", plantWith(""),
+            {}, {"unwritable", "mtubo", "mtubo"},
             {clicks({"sshape2(1)", "okbutton"}), close, clicks({"okbutton"})},
             {"opened=tuboform at 100,38 / savefailure over the game / tuboform at 100,38",
              "told=モルビックのようすを保存できませんでした。\n\n%"
