@@ -12,16 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using Texts = QList<std::pair<QString, QString>>;
-
 /* a plant of "key=text key=text", stored on 6 December 2026 (the day the world's clock shows),
    so that a start finds no absence; a later key counts */
 inline Texts plantWith(const QString& keys)
 {
-    Texts texts{{"smode", "1"}, {"lastday", "46362"}};
-    for (const QString& pair : keys.split(' ', Qt::SkipEmptyParts))
-        texts.append({pair.section('=', 0, 0), pair.section('=', 1)});
-    return texts;
+    return textsOf("smode=1 lastday=46362 " + keys);
 }
 
 /* an answer that types text into the window's first text box, then clicks the named controls */

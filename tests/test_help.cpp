@@ -56,22 +56,17 @@ private slots:
     {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("window");
-        QTest::newRow("talking") << "siikubutton2"
-                                 << "wordform";
-        QTest::newRow("accessories") << "siikubutton3"
-                                     << "acceform";
-        QTest::newRow("pot") << "mtubo"
-                             << "tuboform";
-        QTest::newRow("background picture") << "mbmp"
-                                            << "bmpform";
-        QTest::newRow("background colour") << "mcolor"
-                                           << "colourdialog";
-        QTest::newRow("About") << "mabout"
-                               << "aboutform";
-        QTest::newRow("a new plant") << "mnew"
-                                     << "firstform";
-        QTest::newRow("the first setup") << ""
-                                         << "firstform";
+        const auto row = [](const char* name, const char* opener, const char* window) {
+            QTest::newRow(name) << QString(opener) << QString(window);
+        };
+        row("talking", "siikubutton2", "wordform");
+        row("accessories", "siikubutton3", "acceform");
+        row("pot", "mtubo", "tuboform");
+        row("background picture", "mbmp", "bmpform");
+        row("background colour", "mcolor", "colourdialog");
+        row("About", "mabout", "aboutform");
+        row("a new plant", "mnew", "firstform");
+        row("the first setup", "", "firstform");
     }
     void f1OpensTheHelpFromEveryWindowOfTheGame()
     {

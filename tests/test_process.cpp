@@ -20,15 +20,9 @@ const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::N
 
 void storePlant(int swater = 9, int lastday = yesterday, const QString& name = "ザボン")
 {
-    storeTexts({{"sname", name},
-                {"sshape1", "1"},
-                {"sshape2", "1"},
-                {"days", "5"},
-                {"smode", "1"},
-                {"sei", "2"},
-                {"seiword", "1"},
-                {"lastday", QString::number(lastday)},
-                {"swater", QString::number(swater)}});
+    storeTexts(Texts{{"sname", name}} +
+               textsOf("sshape1=1 sshape2=1 days=5 smode=1 sei=2 seiword=1") +
+               Texts{{"lastday", QString::number(lastday)}, {"swater", QString::number(swater)}});
 }
 const rlimit noRoom{}; // on a full disk, no file may grow past 0 bytes; a write just fails
 void (*const fillDisk)() = [] { signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &noRoom); };
@@ -295,21 +289,26 @@ private slots:
         QCOMPARE(QDir(temporary.path()).entryList(everything), QStringList{"pipe"});
     }
 
-    void withoutADisplayTheGameSaysWhatItLookedAt()
+    // Before it looks for a display, the game refuses an option it does not know.
+    void aGameThatCannotStartSaysWhy()
     {
         const QString said =
             "morvick: no display could be opened; the game needs a graphical session (%1)\n";
-        const QList<std::pair<QString, QString>> cases{
-            // the one variable set of those it looks at
-            {"DISPLAY=:9", said.arg("DISPLAY=\":9\", WAYLAND_DISPLAY unset")},
-            {"QT_QPA_PLATFORM=xcb",
-             said.arg("DISPLAY unset, WAYLAND_DISPLAY unset, QT_QPA_PLATFORM=\"xcb\"")}};
-        for (const auto& [variable, told] : cases) {
+        const QList<std::tuple<QString, QString, int, QString>> cases{
+            // the one variable set of those it looks at, an argument, and the game's answer
+            {"DISPLAY=:9", "", 3, said.arg("DISPLAY=\":9\", WAYLAND_DISPLAY unset")},
+            {"QT_QPA_PLATFORM=xcb", "", 3,
+             said.arg("DISPLAY unset, WAYLAND_DISPLAY unset, QT_QPA_PLATFORM=\"xcb\"")},
+            {"DISPLAY=:9", "--sound=off", 2,
+             "morvick: unknown option '--sound=off'\nTry 'morvick --help' for more "
+             "information.\n"}};
+        for (const auto& [variable, argument, status, told] : cases) {
             QProcess game;
-            game.start("env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
-                               variable, MORVICK_GAME});
+            game.start("env", QStringList{"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
+                                          "QT_QPA_PLATFORM", variable, MORVICK_GAME} +
+                                  argument.split(' ', Qt::SkipEmptyParts));
             QVERIFY(game.waitForFinished(30000));
-            QVERIFY(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 3);
+            QVERIFY(game.exitStatus() == QProcess::NormalExit && game.exitCode() == status);
             QCOMPARE(QString::fromUtf8(game.readAllStandardError()), told);
         }
         QVERIFY(!QFile::exists(config + "morvick.lock"));

@@ -6,8 +6,6 @@
 #include "testenv.h"
 
 namespace {
-using Texts = QList<std::pair<QString, QString>>;
-
 /* a draw that gives these u in turn (then 0.0), counting in *taken, from 0, how many were taken */
 Draw drawsOf(const QList<double>& values, int* taken)
 {
@@ -30,21 +28,15 @@ private slots:
         const QList<int> defaults{0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 16744703};
         QTest::newRow("empty store: the defaults") << Texts{} << defaults << "ザボン" << 0.0;
         QTest::newRow("stored values")
-            << Texts{{"ai", "-3"},      {"seiword", "2"},  {"sei", "2"},        {"sshape1", "2"},
-                     {"sshape2", "3"},  {"swater", "-12"}, {"smode", "1"},      {"days", "7"},
-                     {"sacce1", "1"},   {"sacce2", "1"},   {"sacce3", "1"},     {"sacce4", "2"},
-                     {"bcolor", "255"}, {"sname", "x"},    {"lastday", "46362"}}
+            << textsOf(
+                   "ai=-3 seiword=2 sei=2 sshape1=2 sshape2=3 swater=-12 smode=1 days=7 sacce1=1 "
+                   "sacce2=1 sacce3=1 sacce4=2 bcolor=255 sname=x lastday=46362")
             << QList<int>{-3, 2, 2, 2, 3, -12, 1, 7, 1, 1, 1, 2, 255} << "x" << 46362.0;
         QTest::newRow("bad texts fall back to the defaults")
-            << Texts{{"ai", "x"},       {"sei", "99999"}, {"sshape2", ""},
-                     {"sacce1", "1.5"}, {"lastday", "y"}, {"bcolor", "z"}}
-            << defaults << "ザボン" << 0.0;
+            << textsOf("ai=x sei=99999 sshape2= sacce1=1.5 lastday=y bcolor=z") << defaults
+            << "ザボン" << 0.0;
         QTest::newRow("after a picture path a bad text leaves the variable as it was")
-            << Texts{{"bmpdir", "/p.png"},
-                     {"sei", "x"},
-                     {"sshape2", "y"},
-                     {"lastday", "y"},
-                     {"ai", "z"}}
+            << textsOf("bmpdir=/p.png sei=x sshape2=y lastday=y ai=z")
             << QList<int>{0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 16744703} << "ザボン" << 0.0;
     }
     void storedTextsLoadAsTheirVariables()

@@ -45,8 +45,19 @@ int runIsolatedTest(int argc, char** argv, const QByteArray& platform = "offscre
 // with the game's sounds and help file
 inline const QString builtGameFolder = QStringLiteral(MORVICK_BIN_DIR);
 
+using Texts = QList<std::pair<QString, QString>>;
+
+/* the pairs of "key=text key=text", in their order */
+inline Texts textsOf(const QString& pairs)
+{
+    Texts texts;
+    for (const QString& pair : pairs.split(' ', Qt::SkipEmptyParts))
+        texts.append({pair.section('=', 0, 0), pair.section('=', 1)});
+    return texts;
+}
+
 /* replaces everything stored with these values */
-inline void storeTexts(const QList<std::pair<QString, QString>>& values)
+inline void storeTexts(const Texts& values)
 {
     QSettings settings;
     settings.clear();
