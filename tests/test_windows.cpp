@@ -24,8 +24,9 @@
 
 namespace {
 // "name left top width height shows": a control's place in twips as the design gives it, and
-// what it shows: a caption (then "|" and its tip, if any), a picture's name, or a colour. "-" is
-// the window itself, showing its title.
+// what it shows: a caption (then "|" and its tip, if any), a picture's name, or a colour; then
+// how a screen reader names it, and its look where the design sets one. "-" is the window itself,
+// showing its title. Controls that take the focus are listed in their tab order.
 using Place = std::tuple<QString, int, int, int, int, QString>;
 Place placeOf(const QString& text)
 {
@@ -43,7 +44,39 @@ QString shownBy(QWidget* control)
     if (qobject_cast<const PlantScene*>(control))
         return control->grab().toImage().pixelColor(0, 0).name();
     const QString tip = control->toolTip();
-    return control->property("text").toString() + (tip.isEmpty() ? "" : '|' + tip);
+    return control->property(control->isWindow() ? "windowTitle" : "text").toString() +
+           (tip.isEmpty() ? "" : '|' + tip);
+}
+
+QString lookOf(QWidget* control)
+{
+    QStringList look;
+    if (const QFont font = control->font(); font.pointSizeF() != 9)
+        look << QString::number(font.pointSizeF()) + "pt";
+    if (control->font().bold())
+        look << "bold";
+    if (auto* label = qobject_cast<const QLabel*>(control)) {
+        if (label->wordWrap())
+            look << "wrapped";
+        if (label->alignment() & Qt::AlignRight)
+            look << "right";
+    }
+    if (auto* button = qobject_cast<const QPushButton*>(control); button && button->isDefault())
+        look << "default";
+    const QString name = control->accessibleName();
+    return (name.isEmpty() ? "" : " read as " + name) +
+           (look.isEmpty() ? "" : " in " + look.join(' '));
+}
+
+/* the window's controls in the order Tab reaches them */
+QStringList tabOrder(QWidget& window)
+{
+    QStringList order;
+    for (QWidget* next = window.nextInFocusChain(); next != &window;
+         next = next->nextInFocusChain())
+        if (next->window() == &window && next->focusPolicy() != Qt::NoFocus && next->isVisible())
+            order << next->objectName();
+    return order;
 }
 
 /* the images of the window that do not draw the game's own picture over what
@@ -181,19 +214,24 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("places");
         // The first place is the window's own client area, with its title.
-        const QStringList pots{"Image3 120 240 945 600 tubo1",  "Image4 1080 240 945 600 tubo2",
-                               "Image5 2040 240 945 600 tubo3", "sshape2(0) 480 960 255 255",
-                               "sshape2(1) 1440 960 255 255",   "sshape2(2) 2400 960 255 255"};
+        const QStringList pots{"Frame3 2400 960 3135 1335 つぼの形",
+                               "Image3 120 240 945 600 tubo1",
+                               "Image4 1080 240 945 600 tubo2",
+                               "Image5 2040 240 945 600 tubo3",
+                               "sshape2(0) 480 960 255 255  read as 茶色の素焼きのつぼ",
+                               "sshape2(1) 1440 960 255 255  read as 青緑のレース模様のつぼ",
+                               "sshape2(2) 2400 960 255 255  read as 黄色いつぼ"};
         const auto row = [](const char* name, const char* window, const QStringList& places) {
             QTest::newRow(name) << QString(window) << places;
         };
+        const QString inked = " in 12pt bold wrapped";
         row("main", "mainform",
             {"- 0 0 3840 2295 MORVICK",
-             "Picture1 0 0 1455 1685 #ff80ff",
-             "siikubutton1 1440 0 600 600 |水をやる",
-             "siikubutton2 2040 0 600 600 |話しかける",
-             "siikubutton3 2640 0 600 600 |飾りをつける",
-             "Command1 3240 0 600 600 |終了する",
+             "siikubutton1 1440 0 600 600 |水をやる read as 水をやる",
+             "siikubutton2 2040 0 600 600 |話しかける read as 話しかける",
+             "siikubutton3 2640 0 600 600 |飾りをつける read as 飾りをつける",
+             "Command1 3240 0 600 600 |終了する read as 終了する",
+             "Picture1 0 0 1455 1685 #ff80ff read as モルビック",
              "sshape1 240 240 885 840 morvick2",
              "sshape2 240 1080 885 540 tubo1",
              "okan 525 120 480 480 okan",
@@ -201,57 +239,62 @@ private slots:
              "ribon 495 840 480 480 ribon",
              "pale(0) 510 720 480 480 pale1",
              "flower(0) 720 360 480 480 flower1",
-             "smsgbox 0 1680 3855 615",
-             "Label1 1440 600 2415 1080",
-             "Label2 1560 630 735 255 名前：",
-             "namebox 2280 630 1455 255",
-             "Label3 1560 870 735 255 年齢：",
-             "agebox 2280 870 975 255",
-             "Label4 3360 870 255 255 日",
-             "infobox 1560 1095 2175 495"});
+             "smsgbox 0 1680 3855 615 " + inked,
+             "Label1 1440 600 2415 1080 " + inked,
+             "Label2 1560 630 735 255 名前：" + inked + " right",
+             "namebox 2280 630 1455 255  in 12pt bold",
+             "Label3 1560 870 735 255 年齢：" + inked + " right",
+             "agebox 2280 870 975 255  in 12pt bold right",
+             "Label4 3360 870 255 255 日" + inked,
+             "infobox 1560 1095 2175 495 " + inked});
         row("setup", "firstform",
-            QStringList{"- 0 0 5655 2775", "Frame1 120 0 1695 615 名前", "namebox 120 240 1455 270",
-                        "Frame2 120 720 2175 1575 モルビックの形",
-                        "Image1 120 240 945 900 morvick13", "Image2 1080 240 945 900 morvick23",
-                        "sshape1(0) 480 1200 255 255", "sshape1(1) 1440 1200 255 255",
-                        "Frame4 2400 0 735 855 性別", "Option1 120 240 495 255 男",
-                        "Option2 120 480 495 255 女",
+            QStringList{"- 0 0 5655 2775  read as 新しいモルビック", "Frame1 120 0 1695 615 名前",
+                        "namebox 120 240 1455 270", "Frame4 2400 0 735 855 性別",
+                        "Option1 120 240 495 255 男", "Option2 120 480 495 255 女",
                         "Frame5 3240 0 2295 855 モルビックへの話しかけかた",
                         "Option4 120 240 855 255 男言葉", "Option3 120 480 855 255 女言葉",
-                        "okbutton 3480 2400 975 255 OK", "cancelbutton 4560 2400 975 255 END",
-                        "Command1 4560 2400 975 255 CANCEL", "Frame3 2400 960 3135 1335 つぼの形"} +
-                pots);
+                        "Frame2 120 720 2175 1575 モルビックの形",
+                        "Image1 120 240 945 900 morvick13", "Image2 1080 240 945 900 morvick23",
+                        "sshape1(0) 480 1200 255 255  read as 丸いモルビック",
+                        "sshape1(1) 1440 1200 255 255  read as 柱のように細長いモルビック"} +
+                pots +
+                QStringList{"okbutton 3480 2400 975 255 OK", "cancelbutton 4560 2400 975 255 END",
+                            "Command1 4560 2400 975 255 CANCEL"});
         row("talking", "wordform",
-            {"- 0 0 4470 2055", "sword(0) 120 120 4215 255 Option1",
+            {"- 0 0 4470 2055  read as 話しかける", "sword(0) 120 120 4215 255 Option1",
              "sword(1) 120 480 4215 255 Option1", "sword(2) 120 840 4215 255 Option1",
              "sword(3) 120 1200 4215 255 Option1", "Command1 1680 1680 975 255 OK"});
         row("accessories", "acceform",
-            {"- 0 0 2175 1335", "Image1 240 120 480 480 okan", "Image2 720 150 480 480 ribon",
-             "Image3(0) 1200 120 480 480 flower2", "Image4(0) 1680 120 480 480 pale1",
-             "acheck(0) 285 600 255 255", "acheck(1) 795 600 255 255", "acheck(2) 1245 600 255 255",
-             "acheck(3) 1725 600 255 255", "Command1 600 960 1095 255 OK"});
+            {"- 0 0 2175 1335  read as 飾りをつける", "Image1 240 120 480 480 okan",
+             "Image2 720 150 480 480 ribon", "Image3(0) 1200 120 480 480 flower2",
+             "Image4(0) 1680 120 480 480 pale1", "acheck(0) 285 600 255 255  read as 王冠",
+             "acheck(1) 795 600 255 255  read as リボン",
+             "acheck(2) 1245 600 255 255  read as ブローチ",
+             "acheck(3) 1725 600 255 255  read as 真珠のネックレス",
+             "Command1 600 960 1095 255 OK"});
         row("pot", "tuboform",
-            QStringList{"- 0 0 3375 1815", "okbutton 1200 1440 975 255 OK",
-                        "cancelbutton 2280 1440 975 255 CANCEL",
-                        "Frame3 120 0 3135 1335 つぼの形"} +
-                pots);
+            QStringList{"- 0 0 3375 1815  read as つぼの種類",
+                        "cancelbutton 2280 1440 975 255 CANCEL", "okbutton 1200 1440 975 255 OK"} +
+                QStringList(pots).replaceInStrings("2400 960 3135", "120 0 3135"));
         row("picture", "bmpform",
-            {"- 0 0 5010 855", "Label1 120 120 360 180 画像", "Text1 600 120 3375 270",
-             "Command1 4080 120 855 255 参照", "Command3 1440 480 1095 255 OK",
-             "Command2 2640 480 1095 255 CANCEL",
+            {"- 0 0 5010 855  read as 背景の画像", "Label1 120 120 360 180 画像",
+             "Text1 600 120 3375 270", "Command1 4080 120 855 255 参照",
+             "Command3 1440 480 1095 255 OK", "Command2 2640 480 1095 255 CANCEL",
              "Command4 3840 480 1095 255 RESET|背景を元に戻します"});
         row("rotted", "overform",
-            {"- 0 0 2895 840", "Label1 120 120 2655 255 水のやりすぎで腐ってしまいました",
-             "Command1 960 480 975 255 END"});
+            {"- 0 0 2895 840  read as お別れ",
+             "Label1 120 120 2655 255 水のやりすぎで腐ってしまいました in wrapped",
+             "Command1 960 480 975 255 END in default"});
         row("dried up", "overform2",
-            {"- 0 0 2910 990",
-             "Label1 120 120 2655 375 あまりに水をやらなかったので、"
-             "干からびてしまいました",
-             "Command1 960 600 975 255 END"});
+            {"- 0 0 2910 990  read as お別れ",
+             "Label1 120 120 2655 375 あまりに水をやらなかったので、干からびてしまいました in "
+             "wrapped",
+             "Command1 960 600 975 255 END in default"});
         row("About", "aboutform",
-            {"- 0 0 3015 1335", "Image1(0) 120 120 480 480 icon", "Image1(1) 2400 120 480 480 icon",
-             "Label1 720 120 1575 375 MORVICK", "Label3 1200 600 885 240 Ver. 1.41",
-             "Command1 840 960 1335 255 OK"});
+            {"- 0 0 3015 1335  read as MORVICKについて", "Image1(0) 120 120 480 480 icon",
+             "Image1(1) 2400 120 480 480 icon", "Label1 720 120 1575 375 MORVICK in 15.75pt bold",
+             "Label3 1200 600 885 240 Ver. 1.41 in 12pt",
+             "Command1 840 960 1335 255 OK in default"});
     }
     void everyWindowIsLaidOutAndDrawnAsDesigned()
     {
@@ -268,7 +311,7 @@ private slots:
         QCOMPARE(made ? shown.size() : game.main.centralWidget()->size(),
                  QSize(px(width), px(height)));
         QCOMPARE(shown.minimumSize(), shown.maximumSize());
-        QCOMPARE(shown.windowTitle(), title);
+        QCOMPARE(shownBy(&shown) + lookOf(&shown), title);
         for (const QString& place : places) {
             const auto [name, left, top, width, height, content] = placeOf(place);
             QWidget* control = shown.findChild<QWidget*>(name);
@@ -279,8 +322,14 @@ private slots:
             QCOMPARE(control->size(),
                      grows ? QSize(px(width), px(height)).expandedTo(control->sizeHint())
                            : QSize(px(width), px(height)));
-            QCOMPARE(shownBy(control), content);
+            QCOMPARE(shownBy(control) + lookOf(control), content);
         }
+        const QStringList tabbed = tabOrder(shown);
+        QStringList listed;
+        for (const QString& place : places)
+            if (tabbed.contains(place.section(' ', 0, 0)))
+                listed << place.section(' ', 0, 0);
+        QCOMPARE(tabbed, listed);
         // Names and paths show as typed, never as markup.
         for (const QLabel* label : shown.findChildren<QLabel*>())
             QVERIFY(label->textFormat() == Qt::PlainText && label->alignment() & Qt::AlignTop);
