@@ -116,6 +116,13 @@ private slots:
         QCOMPARE(aiAfter, bloom ? ai : ai + 1);
     }
 
+    void theShapeGrowsOnTheSixtyFirstAndTheHundredAndTwentyFirstDay()
+    {
+        for (const auto& [days, stage] :
+             QList<std::pair<int, int>>{{60, 1}, {61, 2}, {120, 2}, {121, 3}})
+            QCOMPARE(growthStage(days), stage);
+    }
+
     // Which remark each draw gives is seen in the windows' tests.
     void aTouchRaisesAffectionUpToItsLimitAndDrawsARemark()
     {
