@@ -115,23 +115,23 @@ inline QString storedText(const QString& key)
     return settings.value(QStringLiteral("setting/") + key).toString();
 }
 
-inline QStringList storedKeys()
+/* every stored key=text, in the keys' order */
+inline QStringList storedPairs()
 {
     QSettings settings;
     settings.sync();
     settings.beginGroup(QStringLiteral("setting"));
-    QStringList keys = settings.childKeys();
-    keys.sort();
-    return keys;
+    QStringList pairs;
+    for (const QString& key : settings.childKeys())
+        pairs << key + '=' + settings.value(key).toString();
+    pairs.sort();
+    return pairs;
 }
 
-/* every stored key=text, in the keys' order */
-inline QStringList storedPairs()
+inline QStringList storedKeys()
 {
-    QStringList pairs = storedKeys();
-    for (QString& key : pairs)
-        key += '=' + storedText(key);
-    return pairs;
+    static const QRegularExpression text("=.*", QRegularExpression::DotMatchesEverythingOption);
+    return storedPairs().replaceInStrings(text, QString());
 }
 
 /* the u that makes drawFrom(n) give result */
