@@ -61,8 +61,9 @@ QString lookOf(QWidget* control)
         if (label->alignment() & Qt::AlignRight)
             look << "right";
     }
-    if (auto* button = qobject_cast<const QPushButton*>(control); button && button->isDefault())
-        look << "default";
+    if (auto* button = qobject_cast<const QPushButton*>(control)) // Enter's button, or when focused
+        look << (button->isDefault() ? "default" : button->autoDefault() ? "auto-default" : "");
+    look.removeAll("");
     const QString name = control->accessibleName();
     return (name.isEmpty() ? "" : " read as " + name) +
            (look.isEmpty() ? "" : " in " + look.join(' '));
