@@ -201,20 +201,6 @@ private slots:
         auto* cancel = colours.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel);
         QTEST(cancel->text().remove('&'), "cancel");
     }
-
-    // Every text the code holds has its finished translation, and none is left over.
-    void theEnglishTranslationKeepsUpWithTheCode()
-    {
-        QTemporaryDir folder;
-        const QString code = MORVICK_SOURCE_DIR "/", copy = folder.filePath("morvick_en.ts");
-        QVERIFY(QFile::copy(code + "translations/morvick_en.ts", copy));
-        QVERIFY(QProcess::execute(MORVICK_LUPDATE, {"-silent", code + "rules", code + "platform",
-                                                    code + "ui", code + "app", "-ts", copy}) == 0);
-        QFile updated(copy);
-        QVERIFY(updated.open(QIODevice::ReadOnly));
-        const QString text = updated.readAll();
-        QVERIFY(!text.contains(QRegularExpression("type=\"(unfinished|vanished|obsolete)\"")));
-    }
 };
 
 MORVICK_TEST_MAIN(QApplication, TestLanguages)
