@@ -36,14 +36,12 @@ private slots:
         };
         game.start({look});
         QVERIFY(area.contains(game.main.frameGeometry()));
-        const QStringList openers{"siikubutton2", "siikubutton3", "mtubo", "mcolor",
-                                  "mbmp",         "mabout",       "mnew"};
-        answerModals(
-            [&] {
-                for (const QString& opener : openers)
-                    game.trigger(opener);
-            },
-            QList<Answer>(8, look));
+        const auto openAll = [&game] {
+            for (const char* opener :
+                 {"siikubutton2", "siikubutton3", "mtubo", "mcolor", "mbmp", "mabout", "mnew"})
+                game.trigger(opener);
+        };
+        answerModals(openAll, QList<Answer>(8, look));
         QCOMPARE(astray, QStringList());
         QCOMPARE(opened.join(" "),
                  "storenotice wordform acceform tuboform colourdialog bmpform QFileDialog "
