@@ -333,6 +333,27 @@ private slots:
         QCOMPARE(textsDrawnAmiss(shown), QStringList());
     }
 
+    // Larger than the screen, a window shrinks as far as it lets itself and keeps inside; one
+    // that opens before the game's window does opens mid-screen.
+    void aWindowKeepsToTheScreen()
+    {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QWidget game;
+        QWidget wide, stiff, early;
+        wide.resize(area.width() + 200, 100);
+        stiff.resize(area.width() + 200, 50);
+        stiff.setMinimumWidth(area.width() + 10);
+        placeOnScreen(wide, area.bottomRight(), game);
+        placeOnScreen(stiff, area.bottomRight(), game);
+        QCOMPARE(QRect(wide.pos(), wide.size()),
+                 QRect(area.left(), area.bottom() - 99, area.width(), 100));
+        QCOMPARE(QRect(stiff.pos(), stiff.size()),
+                 QRect(area.left(), area.bottom() - 49, area.width() + 10, 50));
+        early.resize(300, 200);
+        centreOnScreen(early);
+        QCOMPARE(early.geometry().center(), area.center());
+    }
+
     // A session from the start: the windows that open answered in turn, the
     // controls pressed in turn ("close": the main window's close box, "touch": a
     // click on the plant, "unwritable": the store made so), then each fact

@@ -16,8 +16,7 @@
 
 // Set before Qt first looks the folders up, so a test never sees the user's
 // folders, nor speaks the user's language.
-template <typename App, typename Test>
-int runIsolatedTest(int argc, char** argv, const QByteArray& platform = "offscreen")
+template <typename App, typename Test> int runIsolatedTest(int argc, char** argv)
 {
     QTemporaryDir home;
     const QString runtime = home.filePath(QStringLiteral("runtime"));
@@ -25,7 +24,7 @@ int runIsolatedTest(int argc, char** argv, const QByteArray& platform = "offscre
     QDir().mkdir(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", platform);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
         qunsetenv(variable);
     qputenv("LANG", "C.UTF-8");
