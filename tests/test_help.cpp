@@ -60,11 +60,8 @@ private slots:
             QTest::newRow(name) << QString(opener) << QString(window);
         };
         row("talking", "siikubutton2", "wordform");
-        row("accessories", "siikubutton3", "acceform");
-        row("pot", "mtubo", "tuboform");
         row("background picture", "mbmp", "bmpform");
         row("background colour", "mcolor", "colourdialog");
-        row("About", "mabout", "aboutform");
         row("a new plant", "mnew", "firstform");
         row("the first setup", "", "firstform");
     }

@@ -209,10 +209,7 @@ private slots:
         const QByteArray plant = ("[setting]\n" + QString(untouched).replace(' ', '\n') + '\n')
                                      .toUtf8(),
                          none;
-        const QString text = QString::fromUtf8(plant), conf = "morvick.conf", lock = "morvick.lock",
-                      main = "mainform";
-        const QByteArray utf16 =
-            "\xff\xfe" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        const QString conf = "morvick.conf", lock = "morvick.lock", main = "mainform";
         const QByteArray eightMiB = plant + QByteArray((8 << 20) - plant.size(), '\n');
         const QString refused =
             "morvick: %1 is not a regular file that the game can read and write; the game ends";
@@ -228,7 +225,6 @@ private slots:
         row("a folder", conf, "folder", none, "storenotice", refused);
         row("garbage, no NUL byte", conf, "file", QByteArray("\1\xff[[=\n\x80"), "firstform", kept);
         row("a NUL byte", conf, "file", plant + '\0', "firstform", kept);
-        row("UTF-16", conf, "file", utf16, "firstform", kept);
         row("200 MB", conf, "huge", plant, "firstform", kept);
         row("a byte over 8 MiB of text", conf, "file", eightMiB + '\n', "firstform", kept);
         row("8 MiB of text", conf, "file", eightMiB, main, "");

@@ -11,6 +11,7 @@
 #include "ui/tuboform.h"
 #include "ui/wordform.h"
 
+#include <QBitmap>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -111,7 +112,7 @@ QStringList picturesDrawnAmiss(QWidget& window, const QColor& opaqueBehind = {})
     return amiss;
 }
 
-/* the labels and options of the window with text but not one pixel near their ink colour */
+/* the labels and options of the window with text but not one pixel of their ink colour */
 QStringList textsDrawnAmiss(QWidget& window)
 {
     QStringList amiss;
@@ -127,15 +128,9 @@ QStringList textsDrawnAmiss(QWidget& window)
             style.initFrom(option);
             text = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
         }
-        const QImage drawn = shot.copy(text.translated(control->mapTo(&window, QPoint())))
-                                 .convertToFormat(QImage::Format_RGB32);
+        const QImage drawn = shot.copy(text.translated(control->mapTo(&window, QPoint())));
         const QRgb ink = control->palette().color(QPalette::WindowText).rgb();
-        const auto* pixels = reinterpret_cast<const QRgb*>(drawn.constBits());
-        if (std::none_of(pixels, pixels + drawn.width() * drawn.height(), [ink](QRgb pixel) {
-                return qAbs(qRed(pixel) - qRed(ink)) + qAbs(qGreen(pixel) - qGreen(ink)) +
-                           qAbs(qBlue(pixel) - qBlue(ink)) <
-                       60;
-            }))
+        if (QRegion(QBitmap::fromImage(drawn.createMaskFromColor(ink))).isEmpty())
             amiss << control->objectName();
     }
     return amiss;
