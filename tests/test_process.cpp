@@ -231,7 +231,6 @@ private slots:
         row("a byte-order mark", conf, "file", "\xef\xbb\xbf" + plant, main, "");
         row("a link to a store elsewhere", conf, "link", plant, main, "");
         row("an empty lock file", lock, "file", none, main, "");
-        row("a lock file of NUL bytes", lock, "file", QByteArray(64, '\0'), main, "");
         row("a save's temporary file", conf + ".Ab12Cd", "file", plant, main, "");
         row("a save's lock file", conf + ".lock", "file", none, main, "");
     }
@@ -308,26 +307,6 @@ private slots:
             QCOMPARE(QString::fromUtf8(game.readAllStandardError()), told);
         }
         QVERIFY(!QFile::exists(config + "morvick.lock"));
-    }
-
-    // kill -9 at moments spread over a pot OK, a picture path and a quit, then a double start.
-    void aGameKilledAtAnyMomentLeavesAWholePlantForTheNextStart()
-    {
-        storePlant(200, today, "ゆき"); // water for 40 starts, each of which drains 3
-        const QRegularExpression nine("^(" + QString(nineKeys).replace(',', '|') + ")$");
-        for (int round = 0; round < 40; ++round) {
-            Run game("--click mainform:mtubo --click tuboform:okbutton --click mainform:mbmp "
-                     "--type bmpform:Text1:/no.png --click bmpform:Command3 --click mainform:mend");
-            QVERIFY(game.sees("shown mainform"));
-            QTest::qSleep(round * 4);
-            game.kill(), game.waitForFinished();
-            QCOMPARE(storedKeys().filter(nine).join(','), nineKeys);
-        }
-        Run a, b; // at once: one plays on, the other ends silently
-        const bool aPlays = a.sees("shown mainform"), bPlays = b.sees("shown mainform");
-        QVERIFY(aPlays != bPlays && (aPlays ? b : a).endsWith(0));
-        QCOMPARE((aPlays ? a : b).state(), QProcess::Running);
-        QCOMPARE(QDir(config).entryList({"morvick.conf.??????"}), QStringList());
     }
 };
 

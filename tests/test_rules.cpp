@@ -148,7 +148,6 @@ private slots:
             QCOMPARE(greeting(band[0]), greeting(band[1]));
             QVERIFY(greeting(band[1]) != greeting((band[1] + 1) % 24));
         }
-
         state.shour = 12;
         int taken = 0;
         const auto said =
@@ -166,7 +165,6 @@ private slots:
         QCOMPARE(sentences.size(), 18);
         QVERIFY(withName(talkSentence(1, 1, 2), state.sname).startsWith(state.sname));
         QVERIFY(withName(talkSentence(2, 1, 2), state.sname).startsWith("ねぇ" + state.sname));
-
         QSet<QString> lines;
         for (int draw = 1; draw <= 10; ++draw) {
             lines.insert(reactionLine(draw, 2));

@@ -1,6 +1,5 @@
-// The windows as the player meets them: each laid out and drawn as designed,
-// each handler driven through the real widgets, with the clock, draws and
-// sounds stood in.
+// The windows as the player meets them: each laid out and drawn as designed, each handler driven
+// through the real widgets, with the clock, draws and sounds stood in.
 #include "game.h"
 #include "ui/aboutform.h"
 #include "ui/acceform.h"
@@ -311,10 +310,10 @@ private slots:
             QVERIFY2(control, qPrintable(name));
             // The About labels grow to the right where the stand-in fonts are wider.
             const bool grows = window == "aboutform" && qobject_cast<const QLabel*>(control);
-            QCOMPARE(control->pos(), QPoint(px(left), px(top)));
-            QCOMPARE(control->size(),
-                     grows ? QSize(px(width), px(height)).expandedTo(control->sizeHint())
-                           : QSize(px(width), px(height)));
+            const QSize size(px(width), px(height));
+            QCOMPARE(control->geometry(),
+                     QRect(QPoint(px(left), px(top)),
+                           grows ? size.expandedTo(control->sizeHint()) : size));
             QCOMPARE(shownBy(control) + lookOf(control), content);
             if (control->focusPolicy() != Qt::NoFocus && control->isVisible())
                 tabbed << name;
@@ -349,16 +348,14 @@ private slots:
         QCOMPARE(early.geometry().center(), area.center());
     }
 
-    // A session from the start: the windows that open answered in turn, the
-    // controls pressed in turn ("close": the main window's close box, "touch": a
-    // click on the plant, "unwritable": the store made so), then each fact
-    // "what=value". What: a control of the main window (its text, or its picture
-    // while shown) or its place ("at"), drawn amiss (its pictures that are not as
-    // they should be), ai, draws (taken), sounds, ends, store (every key) or "stored"
-    // and a key; or, of the windows that opened, as each opened: opened (where
-    // from the game's frame), focused, offered (pictures, colours), options,
-    // ticked, buttons (visible, "-" when disabled), typed, told (a message), and
-    // kept open (after its answer); windows apart by " / ".
+    // A session from the start: the windows that open answered in turn, the controls pressed in
+    // turn ("close": the main window's close box, "touch": a click on the plant, "unwritable": the
+    // store made so), then each fact "what=value". What: a control of the main window (its text, or
+    // its picture while shown) or its place ("at"), drawn amiss (its pictures that are not as they
+    // should be), ai, draws (taken), sounds, ends, store (every key) or "stored" and a key; or, of
+    // the windows that opened, as each opened: opened (where from the game's frame), focused,
+    // offered (pictures, colours), options, ticked, buttons (visible, "-" when disabled), typed,
+    // told (a message), and kept open (after its answer); windows apart by " / ".
     void aSessionGoesAsThePlayerExpects_data()
     {
         QTest::addColumn<Texts>("plant");
