@@ -85,8 +85,10 @@ err=$(game "$build/bin/morvick" --platform offscreen --no-such-option 2>&1 >/dev
 status=$?
 stray=$(game timeout 5 "$build/bin/morvick" --platform offscreen stray 2>&1 >/dev/null)
 stray_status=$?
+game "$build/bin/morvick" --no-such-option >/dev/null 2>&1 # refused before a display is looked for
+headless_status=$?
 set -e
-[ $status -eq 2 ] || fail "an unknown option exits with $status"
+[ $status -eq 2 ] && [ $headless_status -eq 2 ] || fail "an unknown option exits with $status, $headless_status"
 [ "$(head -n 1 <<<"$err")" = "morvick: unknown option '--no-such-option'" ] || fail "unknown option: $err"
 [ $stray_status -eq 2 ] && [[ $stray == *"'stray'"* ]] || fail "an argument the game takes none of: $stray_status"
 echo "install under '$prefix': ok"

@@ -62,7 +62,6 @@ private slots:
         row("talking", "siikubutton2", "wordform");
         row("background picture", "mbmp", "bmpform");
         row("background colour", "mcolor", "colourdialog");
-        row("a new plant", "mnew", "firstform");
         row("the first setup", "", "firstform");
     }
     void f1OpensTheHelpFromEveryWindowOfTheGame()

@@ -284,31 +284,29 @@ private slots:
         QCOMPARE(QDir(temporary.path()).entryList(everything), QStringList{"pipe"});
     }
 
-    // Before it looks for a display, the game refuses an option it does not know.
-    void aGameThatCannotStartSaysWhy()
+    void withoutADisplayTheGameSaysWhatItLookedAt()
     {
         const QString said =
             "morvick: no display could be opened; the game needs a graphical session (%1)\n";
-        const QList<std::tuple<QString, QString, int, QString>> cases{
-            // the one variable set of those it looks at, an argument, and the game's answer
-            {"DISPLAY=:9", "", 3, said.arg("DISPLAY=\":9\", WAYLAND_DISPLAY unset")},
-            {"QT_QPA_PLATFORM=xcb", "", 3,
-             said.arg("DISPLAY unset, WAYLAND_DISPLAY unset, QT_QPA_PLATFORM=\"xcb\"")},
-            {"DISPLAY=:9", "--sound=off", 2,
-             "morvick: unknown option '--sound=off'\nTry 'morvick --help' for more "
-             "information.\n"}};
-        for (const auto& [variable, argument, status, told] : cases) {
+        const QList<std::pair<QString, QString>> cases{
+            // the one variable set of those it looks at
+            {"DISPLAY=:9", said.arg("DISPLAY=\":9\", WAYLAND_DISPLAY unset")},
+            {"QT_QPA_PLATFORM=xcb",
+             said.arg("DISPLAY unset, WAYLAND_DISPLAY unset, QT_QPA_PLATFORM=\"xcb\"")}};
+        for (const auto& [variable, told] : cases) {
             QProcess game;
-            game.start("env", QStringList{"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
-                                          "QT_QPA_PLATFORM", variable, MORVICK_GAME} +
-                                  argument.split(' ', Qt::SkipEmptyParts));
+            game.start("env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+                               variable, MORVICK_GAME});
             QVERIFY(game.waitForFinished(30000));
-            QVERIFY(game.exitStatus() == QProcess::NormalExit && game.exitCode() == status);
+            QVERIFY(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 3);
             QCOMPARE(QString::fromUtf8(game.readAllStandardError()), told);
         }
         QVERIFY(!QFile::exists(config + "morvick.lock"));
     }
-};
+    QVERIFY(!QFile::exists(config + "morvick.lock"));
+}
+}
+;
 
 MORVICK_TEST_MAIN(QGuiApplication, TestProcess)
 #include "test_process.moc"

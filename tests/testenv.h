@@ -127,12 +127,6 @@ inline QStringList storedPairs()
     return pairs;
 }
 
-inline QStringList storedKeys()
-{
-    static const QRegularExpression text("=.*", QRegularExpression::DotMatchesEverythingOption);
-    return storedPairs().replaceInStrings(text, QString());
-}
-
 /* the u that makes drawFrom(n) give result */
 constexpr double drawFor(int result, int n)
 {
