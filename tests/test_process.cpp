@@ -303,10 +303,7 @@ private slots:
         }
         QVERIFY(!QFile::exists(config + "morvick.lock"));
     }
-    QVERIFY(!QFile::exists(config + "morvick.lock"));
-}
-}
-;
+};
 
 MORVICK_TEST_MAIN(QGuiApplication, TestProcess)
 #include "test_process.moc"
