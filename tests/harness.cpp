@@ -1,10 +1,9 @@
 // The game, linked as the game is, driven from its command line: --today YYYY-MM-DD, --draw U
 // (repeated, used in turn), and steps taken in order once their window shows, not minimised:
 // --click WINDOW:BUTTON-OR-MENU-ITEM, --type WINDOW:FIELD:TEXT, --minimise WINDOW, --close WINDOW
-// (as by its close box; prints "close WINDOW: done" or ": refused"). It prints "shown NAME
-// keys=K1,K2 name=NAME" as a window shows (the stored keys, its name for a screen reader), "state
-// NAME minimised" or "normal" as its state changes, "sound FILE" as it plays one. For the start-up
-// benchmark, --first-frame x ends it once the main window is painted: "first frame libraries=N".
+// (as by its close box: "close WINDOW: done" or ": refused"). It prints "shown NAME keys=K1,K2
+// name=NAME" (the stored keys, its name for a screen reader), "state NAME minimised" or "normal",
+// "sound FILE". --first-frame x ends it once the main window is painted: "first frame ...".
 #include "app/game.h"
 #include "firstframe.h"
 #include "platform/qtsoundplayer.h"

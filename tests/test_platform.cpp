@@ -26,11 +26,6 @@ bool make(const QString& kind, const QString& path, const QByteArray& bytes = {}
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     return kind == "folder" ? QDir().mkpath(path) : kind == "none";
 }
-int openDescriptors()
-{
-    return int(QDir("/proc/self/fd").count()); // a file left open is a link that leads somewhere
-}
-
 bool loadedAs(const QSignalSpy& loaded, const QString& path, bool playable)
 {
     return std::any_of(loaded.begin(), loaded.end(), [&](const QList<QVariant>& args) {
@@ -113,8 +108,6 @@ private slots:
         QTest::newRow("folder") << "folder" << help << QByteArray() << "nothing";
         QTest::newRow("link to /dev/zero")
             << "link" << help << QByteArray("/dev/zero") << "nothing";
-        QTest::newRow("dangling link")
-            << "link" << help << QByteArray("/nowhere/gone") << "nothing";
     }
     void onlyOrdinaryFilesGiveAPictureOrTheHelpFile()
     {
@@ -125,10 +118,12 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
         QVERIFY(make(kind, path, bytes));
-        const int openBefore = openDescriptors();
+        const QDir descriptors("/proc/self/fd"); // a file left open is a link that leads somewhere
+        const uint openBefore = descriptors.count();
         QCOMPARE(loadPicture(path).size(), gives.contains("picture") ? QSize(20, 10) : QSize(0, 0));
         QCOMPARE(helpFileIn(folder.path(), help), gives.contains("help") ? path : QString());
-        QCOMPARE(openDescriptors(), openBefore); // refused or read, the file is closed again
+        descriptors.refresh();
+        QCOMPARE(descriptors.count(), openBefore); // refused or read, the file is closed again
     }
 
     // Chunks start on even offsets: an odd-sized one is followed by a pad byte.

@@ -20,9 +20,8 @@ const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::N
 
 void storePlant(int swater = 9, int lastday = yesterday, const QString& name = "ザボン")
 {
-    storeTexts(Texts{{"sname", name}} +
-               textsOf("sshape1=1 sshape2=1 days=5 smode=1 sei=2 seiword=1") +
-               Texts{{"lastday", QString::number(lastday)}, {"swater", QString::number(swater)}});
+    const QString keys = "sshape1=1 sshape2=1 days=5 smode=1 sei=2 seiword=1 lastday=%1 swater=%2";
+    storeTexts(Texts{{"sname", name}} + textsOf(keys.arg(lastday).arg(swater)));
 }
 const rlimit noRoom{}; // on a full disk, no file may grow past 0 bytes; a write just fails
 void (*const fillDisk)() = [] { signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &noRoom); };

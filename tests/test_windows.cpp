@@ -613,16 +613,16 @@ private slots:
         QTest::mouseMove(game.main.windowHandle(), game.at("sshape1"));
         QStringList said{game.shows("smsgbox")};
         game.draws = {0.95, 0.75, 0.95, 0.05};
-        for (const std::function<void()>& touch : QList<std::function<void()>>{
-                 [&] { QTest::keyClick(scene, Qt::Key_Space); },
-                 [&] { QTest::keyClick(scene, Qt::Key_Return); },
-                 [&] { QTest::keyClick(scene, Qt::Key_A); },
-                 [&] {
-                     QTest::mouseDClick(game.main.windowHandle(), Qt::LeftButton, {},
-                                        game.at("sshape1"));
-                 },
-                 [&] { QTest::mouseMove(game.main.windowHandle(), game.at("Picture1")); }})
-            touch(), said << game.shows("smsgbox");
+        const auto touch = [&](const std::function<void()>& how) {
+            how(), said << game.shows("smsgbox");
+        };
+        touch([&] { QTest::keyClick(scene, Qt::Key_Space); });
+        touch([&] { QTest::keyClick(scene, Qt::Key_Return); });
+        touch([&] { QTest::keyClick(scene, Qt::Key_A); });
+        touch([&] {
+            QTest::mouseDClick(game.main.windowHandle(), Qt::LeftButton, {}, game.at("sshape1"));
+        });
+        touch([&] { QTest::mouseMove(game.main.windowHandle(), game.at("Picture1")); });
         QCOMPARE(said, QStringList({"喉が渇いているようです", "恥ずかしがっています",
                                     "眠っているようです", "眠っているようです",
                                     "恥ずかしがっています", ""}));
