@@ -53,13 +53,19 @@ QString lookOf(QWidget* control)
     const QFont font = control->font();
     auto* label = qobject_cast<const QLabel*>(control);
     auto* button = qobject_cast<const QPushButton*>(control); // Enter's, or Enter's when focused
-    QStringList look{font.pointSizeF() != 9 ? QString::number(font.pointSizeF()) + "pt" : "",
-                     font.bold() ? "bold" : "", label && label->wordWrap() ? "wrapped" : "",
-                     label && label->alignment() & Qt::AlignRight ? "right" : "",
-                     !button                 ? ""
-                     : button->isDefault()   ? "default"
-                     : button->autoDefault() ? "auto-default"
-                                             : ""};
+    QStringList look{
+        font.pointSizeF() != 9 ? QString::number(font.pointSizeF()) + "pt" : "",
+        font.bold() ? "bold" : "",
+        label && label->wordWrap() ? "wrapped" : "",
+        label && label->alignment() & Qt::AlignRight ? "right" : "",
+        control->focusPolicy() == Qt::TabFocus ? "tab-only" : "",
+        button && !button->icon().isNull()
+            ? QString("%1x%2-icon").arg(button->iconSize().width()).arg(button->iconSize().height())
+            : "",
+        !button                 ? ""
+        : button->isDefault()   ? "default"
+        : button->autoDefault() ? "auto-default"
+                                : ""};
     look.removeAll("");
     const QString name = control->accessibleName();
     return (name.isEmpty() ? "" : " read as " + name) +
@@ -217,16 +223,18 @@ private slots:
             QTest::newRow(name) << QString(window) << places;
         };
         row("main", "mainform",
-            QStringList{"- 0 0 3840 2295 MORVICK",
-                        "siikubutton1 1440 0 600 600 |水をやる read as 水をやる",
-                        "siikubutton2 2040 0 600 600 |話しかける read as 話しかける",
-                        "siikubutton3 2640 0 600 600 |飾りをつける read as 飾りをつける",
-                        "Command1 3240 0 600 600 |終了する read as 終了する",
-                        "Picture1 0 0 1455 1685 #ff80ff read as モルビック",
-                        "sshape1 240 240 885 840 morvick2", "sshape2 240 1080 885 540 tubo1",
-                        "okan 525 120 480 480 okan", "hana(0) 360 360 480 480 hana1",
-                        "ribon 495 840 480 480 ribon", "pale(0) 510 720 480 480 pale1",
-                        "flower(0) 720 360 480 480 flower1"} +
+            QStringList{
+                "- 0 0 3840 2295 MORVICK",
+                "siikubutton1 1440 0 600 600 |水をやる read as 水をやる in tab-only 32x32-icon",
+                "siikubutton2 2040 0 600 600 |話しかける read as 話しかける in tab-only 32x32-icon",
+                "siikubutton3 2640 0 600 600 |飾りをつける read as 飾りをつける in tab-only "
+                "32x32-icon",
+                "Command1 3240 0 600 600 |終了する read as 終了する in tab-only 32x32-icon",
+                "Picture1 0 0 1455 1685 #ff80ff read as モルビック in tab-only",
+                "sshape1 240 240 885 840 morvick2", "sshape2 240 1080 885 540 tubo1",
+                "okan 525 120 480 480 okan", "hana(0) 360 360 480 480 hana1",
+                "ribon 495 840 480 480 ribon", "pale(0) 510 720 480 480 pale1",
+                "flower(0) 720 360 480 480 flower1"} +
                 QStringList{"smsgbox 0 1680 3855 615  in 12pt bold wrapped",
                             "Label1 1440 600 2415 1080  in 12pt bold wrapped",
                             "Label2 1560 630 735 255 名前： in 12pt bold wrapped right",
