@@ -35,14 +35,23 @@ Place placeOf(const QString& text)
             part[3].toInt(), part[4].toInt(), text.section(' ', 5)};
 }
 
+/* what the window shows on the screen, the paint that a change asked for included */
+QImage onScreen(QWidget& window)
+{
+    QCoreApplication::processEvents();
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
+
 QString shownBy(QWidget* control)
 {
     if (auto* image = qobject_cast<const ImageControl*>(control))
         return image->picture().name;
     if (auto* frame = qobject_cast<const QGroupBox*>(control))
         return frame->title();
-    if (qobject_cast<const PlantScene*>(control))
-        return control->grab().toImage().pixelColor(0, 0).name();
+    if (qobject_cast<const PlantScene*>(control)) // its top left corner
+        return onScreen(*control->window())
+            .pixelColor(control->mapTo(control->window(), QPoint()))
+            .name();
     const QString tip = control->toolTip();
     return control->property(control->isWindow() ? "windowTitle" : "text").toString() +
            (tip.isEmpty() ? "" : '|' + tip);
@@ -88,7 +97,7 @@ QStringList tabOrder(QWidget& window)
 QStringList picturesDrawnAmiss(QWidget& window, const QColor& opaqueBehind = {})
 {
     QStringList amiss;
-    const QImage shot = window.grab().toImage();
+    const QImage shot = onScreen(window);
     for (ImageControl* image : window.findChildren<ImageControl*>()) {
         if (!image->isVisible() || image->window() != &window)
             continue;
@@ -118,7 +127,7 @@ QStringList picturesDrawnAmiss(QWidget& window, const QColor& opaqueBehind = {})
 QStringList textsDrawnAmiss(QWidget& window)
 {
     QStringList amiss;
-    const QImage shot = window.grab().toImage();
+    const QImage shot = onScreen(window);
     for (QWidget* control : window.findChildren<QWidget*>()) {
         auto* option = qobject_cast<QRadioButton*>(control);
         if (control->property("text").toString().trimmed().isEmpty() || !control->isVisible() ||
@@ -475,7 +484,7 @@ private slots:
         row("the pot window: OK on pot 3, stored at once", plantWith(wet), {}, {"mtubo"},
             {clicks({"sshape2(2)", "okbutton"})},
             {"opened=tuboform at 100,38", "focused=cancelbutton", "ticked=sshape2(0)",
-             "sshape2=tubo3", "sounds=pot", "stored sshape2=3"});
+             "sshape2=tubo3", "sounds=pot", "stored sshape2=3", "drawn amiss="});
         row("the pot window: Enter on CANCEL (focused), the close box, OK on the first pot",
             plantWith(wet), {}, {"mtubo", "mtubo", "mtubo"},
             {keys(Qt::Key_Return), clicks({"sshape2(2)"}), clicks({"okbutton"})},
@@ -601,7 +610,9 @@ private slots:
         game.start();
         auto* scene = game.main.findChild<QWidget*>("Picture1");
         const auto edges = [scene] { // how each edge is drawn, away from the corners
-            const QImage drawn = scene->grab().toImage();
+            const QImage drawn =
+                onScreen(*scene->window())
+                    .copy(QRect(scene->mapTo(scene->window(), QPoint()), scene->size()));
             QStringList looks;
             for (const QRect edge : {QRect(1, 4, 1, 9), QRect(drawn.width() - 2, 4, 1, 9),
                                      QRect(4, 1, 9, 1), QRect(4, drawn.height() - 2, 9, 1)}) {
