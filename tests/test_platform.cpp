@@ -49,7 +49,6 @@ private slots:
         QTest::newRow("a sound, in a folder named in Japanese with spaces")
             << "file" << contentsOf(bell) << true;
         QTest::newRow("missing") << "none" << QByteArray() << false;
-        QTest::newRow("text") << "file" << QByteArray("not a sound at all\n") << false;
         QTest::newRow("cut-off header")
             << "file" << QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16) << false;
         QTest::newRow("cut off in its data") << "file" << contentsOf(bell).chopped(2) << false;
