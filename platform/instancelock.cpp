@@ -1,5 +1,7 @@
 #include "instancelock.h"
 
+#include "regularfile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -8,9 +10,7 @@
 
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 // Beside the store first; the runtime folder (private to the user) only when
@@ -28,12 +28,8 @@ QStringList lockFolders(const QString& storeFolder)
 // before it writes the game's name in it: a file so held is a running game.
 bool heldByAGame(const QString& path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    ::close(fd);
-    return held;
+    const std::unique_ptr<QFile> file = openRegularFile(path);
+    return file && ::flock(file->handle(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
 }
 
 // Qt takes over a lock whose process is gone, but not one that names no process
