@@ -97,15 +97,17 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<QStringList>("files"); // copied from the built game's, named in lower case
         QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("gameOnTheLeft"); // else at the bottom right: room on one side only
+        QTest::addColumn<QString>("side"); // of the screen the game is at: room beside it on one
         const QStringList both{"morvickhelp.hlp", "morvickhelp_en.hlp"}, japanese{both[0]},
             capitals{"MORVICKHELP.HLP"};
         const QString ja = "モルビックのヘルプ"; // the Japanese help's title
-        QTest::newRow("Japanese") << Language::Japanese << both << ja << false;
-        QTest::newRow("English") << Language::English << both << "MORVICK Help" << true;
-        QTest::newRow("English, the Japanese help only")
-            << Language::English << japanese << ja << false;
-        QTest::newRow("no file by the exact name") << Language::Japanese << capitals << "" << true;
+        QTest::newRow("Japanese") << Language::Japanese << both << ja << "right";
+        QTest::newRow("English") << Language::English << both << "MORVICK Help"
+                                 << "left";
+        QTest::newRow("English, the Japanese help only, no room on either side")
+            << Language::English << japanese << ja << "mid-screen";
+        QTest::newRow("no file by the exact name") << Language::Japanese << capitals << ""
+                                                   << "left";
     }
     void theHelpWindowOpensBesideTheGameInItsLanguage()
     {
@@ -118,12 +120,13 @@ private slots:
         speak(language, &translations);
         Game game(plantWith(""), folder.path(), language);
         game.start();
-        QFETCH(bool, gameOnTheLeft);
+        QFETCH(QString, side);
         const QRect area = game.main.screen()->availableGeometry();
-        game.main.move(game.main.pos() +
-                       (gameOnTheLeft
-                            ? area.topLeft() - game.main.frameGeometry().topLeft()
-                            : area.bottomRight() - game.main.frameGeometry().bottomRight()));
+        if (side != "mid-screen")
+            game.main.move(game.main.pos() +
+                           (side == "left"
+                                ? area.topLeft() - game.main.frameGeometry().topLeft()
+                                : area.bottomRight() - game.main.frameGeometry().bottomRight()));
         const QRect beside = game.main.frameGeometry();
         game.trigger("mhepl1");
         QFETCH(QString, title);
@@ -134,8 +137,9 @@ private slots:
         QTRY_COMPARE(help<QTreeView>("contents")->currentIndex().data().toString(),
                      title); // the page
         const QRect frame = helpWindow()->frameGeometry();
-        QVERIFY(gameOnTheLeft ? frame.left() == beside.right() + 1
-                              : frame.right() + 1 == beside.left());
+        QVERIFY(side == "left"    ? frame.left() == beside.right() + 1
+                : side == "right" ? frame.right() + 1 == beside.left()
+                                  : frame.right() == area.right()); // over the game, to the right
         QVERIFY(area.contains(frame) && helpWindow()->height() == 520); // as tall as it likes
         QVERIFY(help<QWidget>("helppage")->width() > help<QWidget>("helptabs")->width());
         auto* contents = help<QTreeView>("contents"); // every title whole, all topics unfolded

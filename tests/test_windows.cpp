@@ -388,13 +388,13 @@ private slots:
                                "sacce4=0,seiword=2,smode=1,swater=7";
         const QString player = "ai=4 days=5 swater=10 sacce2=1 seiword=2 bcolor=255";
         row("the start: round, 61 days, a male wearing crown and brooch, blooming",
-            plantWith("days=61 sei=1 sacce1=1 sacce3=1 swater=10 bcolor=255"), {0}, {}, {},
+            plantWith("days=61 sei=1 sacce1=1 sacce3=1 swater=3 bcolor=255"), {0}, {}, {},
             {"okan at=35,10", "hana(0) at=16,24", "ribon at=33,48", "pale(0) at=34,60",
              "sshape1=morvick12", "sshape2=tubo1", "okan=okan", "ribon=-", "hana(0)=hana2",
              "pale(0)=-", "flower(0)=flower2", "agebox=61", "infobox=元気です",
              "smsgbox=", "Picture1=#ff0000", "draws=1", "drawn amiss="});
         row("the start: tall, 121 days, pot 3, a female wearing bow and necklace, thirsty",
-            plantWith("sshape1=2 days=121 sshape2=3 sei=2 sacce2=1 sacce4=1 ai=10 swater=-5"), {0},
+            plantWith("sshape1=2 days=121 sshape2=3 sei=2 sacce2=1 sacce4=1 ai=10 swater=-7"), {0},
             {}, {},
             {"okan at=35,8", "hana(0) at=24,32", "ribon at=33,56", "pale(0) at=34,34",
              "sshape1=morvick23", "sshape2=tubo3", "okan=-", "ribon=ribon", "hana(0)=-",
@@ -493,6 +493,9 @@ private slots:
             {"filters=画像ファイル (*.bmp *.gif *.ico *.jpeg *.jpg *.png, then "
              "BMP(*.bmp) GIF(*.gif) JPEG(*.jpg) ICON(*.ico)",
              "stored bmpdir=%1/pic.png"});
+        row("the picture window: CANCEL keeps the picture stored", plantWith("bmpdir=pic.png"), {},
+            {"mbmp"}, {clicks({"Command2"}, "x")},
+            {"kept open=0", "Picture1=#00ff00", "stored bmpdir=pic.png"});
         row("the picture window: RESET", plantWith("bmpdir=pic.png"), {}, {"mbmp"},
             {clicks({"Command4"})},
             {"typed=pic.png", "buttons=参照 OK CANCEL RESET", "Picture1=#ff80ff",
