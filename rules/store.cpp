@@ -179,8 +179,7 @@ QString integerText(long long value)
 
 QString dayText(double day)
 {
-    if (std::isfinite(day) && day == std::floor(day) && std::fabs(day) < 1e15)
-        return QString::number(static_cast<long long>(day));
+    // Whole days print without a point; any other value survives a reading back.
     return QLocale::c().toString(day, 'g', 17);
 }
 
