@@ -101,13 +101,12 @@ private slots:
         const QStringList both{"morvickhelp.hlp", "morvickhelp_en.hlp"}, japanese{both[0]},
             capitals{"MORVICKHELP.HLP"};
         const QString ja = "モルビックのヘルプ"; // the Japanese help's title
-        QTest::newRow("Japanese") << Language::Japanese << both << ja << "right";
-        QTest::newRow("English") << Language::English << both << "MORVICK Help"
-                                 << "left";
+        const QString left = "left", right = "right", neither = "mid-screen";
+        QTest::newRow("Japanese") << Language::Japanese << both << ja << right;
+        QTest::newRow("English") << Language::English << both << "MORVICK Help" << left;
         QTest::newRow("English, the Japanese help only, no room on either side")
-            << Language::English << japanese << ja << "mid-screen";
-        QTest::newRow("no file by the exact name") << Language::Japanese << capitals << ""
-                                                   << "left";
+            << Language::English << japanese << ja << neither;
+        QTest::newRow("no file by the exact name") << Language::Japanese << capitals << "" << left;
     }
     void theHelpWindowOpensBesideTheGameInItsLanguage()
     {

@@ -584,7 +584,8 @@ private slots:
             QWidget* const control = game.main.findChild<QWidget*>(what.section(' ', 0, 0));
             const QString value = known.contains(what)                      ? known[what]
                                   : seen.contains(what) || what == "opened" ? seen[what].join(" / ")
-                                  : what.startsWith("stored ") ? storedText(what.mid(7))
+                                  : what.startsWith("stored ")
+                                      ? QSettings().value("setting/" + what.mid(7)).toString()
                                   : what.endsWith(" at")
                                       ? QString("%1,%2").arg(control->x()).arg(control->y())
                                   : qobject_cast<PlantScene*>(control) ? shownBy(control)

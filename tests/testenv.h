@@ -106,14 +106,6 @@ inline QWidget* helpWindow()
     return nullptr;
 }
 
-// Read afresh each time: another process may have written meanwhile.
-inline QString storedText(const QString& key)
-{
-    QSettings settings;
-    settings.sync();
-    return settings.value(QStringLiteral("setting/") + key).toString();
-}
-
 /* every stored key=text, in the keys' order */
 inline QStringList storedPairs()
 {
