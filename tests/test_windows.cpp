@@ -620,8 +620,9 @@ private slots:
             }
             return looks.join(' ');
         };
+        scene->setFocus(Qt::MouseFocusReason); // a click's focus is not framed
         QCOMPARE(edges(), "bare bare bare bare");
-        scene->setFocus(Qt::TabFocusReason);
+        scene->clearFocus(), scene->setFocus(Qt::TabFocusReason);
         QCOMPARE(edges(), "dotted dotted dotted dotted");
         QTest::mouseMove(game.main.windowHandle(), game.at("sshape1"));
         QStringList said{game.shows("smsgbox")};
