@@ -34,12 +34,6 @@ using Slots = std::array<bool, accessorySlots>;
 /* the accessories worn now: a slot counts only when it holds exactly 1 */
 Slots wornSlots(const PlantState& state);
 
-/* sei 1 is a male plant, any other value a female one */
-inline bool isMale(const PlantState& state)
-{
-    return state.sei == 1;
-}
-
 // Colours are kept as 0x00BBGGRR.
 constexpr std::int32_t defaultBackColour = 16744703; // 0x00FF80FF, pink
 

@@ -1,9 +1,8 @@
-// The game, linked as the game is, driven from its command line: --today YYYY-MM-DD, --draw U
-// (repeated, used in turn), and steps taken in order once their window shows, not minimised:
-// --click WINDOW:BUTTON-OR-MENU-ITEM, --type WINDOW:FIELD:TEXT, --minimise WINDOW, --close WINDOW
-// (as by its close box: "close WINDOW: done" or ": refused"). It prints "shown NAME keys=K1,K2
-// name=NAME" (the stored keys, its name for a screen reader), "state NAME minimised" or "normal",
-// "sound FILE". --first-frame x ends it once the main window is painted: "first frame ...".
+// The game as it is linked, driven from its command line: --today YYYY-MM-DD, --draw U (repeated,
+// used in turn), then steps taken once their window shows unminimised: --click WINDOW:CONTROL,
+// --type WINDOW:FIELD:TEXT, --minimise WINDOW, --close WINDOW. It prints "shown NAME keys=K1,K2
+// name=NAME", "state NAME minimised|normal", "close NAME: done|refused", "sound FILE". With
+// --first-frame x it ends once the main window is painted: "first frame ...".
 #include "app/game.h"
 #include "firstframe.h"
 #include "platform/qtsoundplayer.h"

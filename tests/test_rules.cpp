@@ -53,10 +53,8 @@ private slots:
     {
         PlantState state;
         state.sname = QStringLiteral("a=b;[c]\n\"%1\" ,x");
-        state.ai = -32768;
-        state.ai -= 1;
-        state.lastday = 46362;
-        state.sacce[2] = 1;
+        state.ai = -32768, state.ai -= 1; // stays at the lowest it can hold
+        state.lastday = 46362, state.sacce[2] = 1;
         Store store;
         QVERIFY(savePlant(state, store, true) && savePlayState(state, store, 0x123456));
         PlantState back;

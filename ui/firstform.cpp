@@ -105,13 +105,13 @@ void FirstForm::offerCancel()
 
 PlantChoice FirstForm::choice() const
 {
-    PlantChoice choice;
-    choice.name = namebox->text();
-    choice.shape = sshape1[1]->isChecked() ? 2 : 1;
-    choice.pot = sshape2[2]->isChecked() ? 3 : sshape2[1]->isChecked() ? 2 : 1;
-    choice.sei = Option1->isChecked() ? 1 : 2;
-    choice.seiword = Option3->isChecked() ? 2 : 1;
-    return choice;
+    return {.name = namebox->text(),
+            .shape = sshape1[1]->isChecked() ? 2 : 1,
+            .pot = sshape2[2]->isChecked()   ? 3
+                   : sshape2[1]->isChecked() ? 2
+                                             : 1,
+            .sei = Option1->isChecked() ? 1 : 2,
+            .seiword = Option3->isChecked() ? 2 : 1};
 }
 
 void FirstForm::namebox_Change()
