@@ -60,7 +60,6 @@ private slots:
             QTest::newRow(name) << QString(opener) << QString(window);
         };
         row("talking", "siikubutton2", "wordform");
-        row("background picture", "mbmp", "bmpform");
         row("background colour", "mcolor", "colourdialog");
         row("the first setup", "", "firstform");
     }

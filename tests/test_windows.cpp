@@ -342,8 +342,7 @@ private slots:
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         const QWidget game;
         QWidget wide, stiff, early;
-        wide.resize(area.width() + 200, 100);
-        stiff.resize(area.width() + 200, 50);
+        wide.resize(area.width() + 200, 100), stiff.resize(area.width() + 200, 50);
         stiff.setMinimumWidth(area.width() + 10);
         placeOnScreen(wide, area.bottomRight(), game);
         placeOnScreen(stiff, area.bottomRight(), game);
