@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(touch(state, draws), touchRemark(8, 1));
         QCOMPARE(touch(state, draws), touchRemark(9, 1));
         QCOMPARE(QList<int>({state.ai, taken}), QList<int>({32767, 2}));
-        QCOMPARE(touchRemark(9, 3), touchRemark(9, 2)); // but a male's own
+        QCOMPARE(touchRemark(9, 3), "潤んだ瞳で見つめています"); // any sei but 1: a female
     }
 
     // Greetings by the hour's band, one draw per sentence in the owner's speech,
