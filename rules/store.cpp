@@ -180,7 +180,7 @@ QString integerText(long long value)
 QString dayText(double day)
 {
     // Whole days print without a point; any other value survives a reading back.
-    return QLocale::c().toString(day, 'g', 17);
+    return QLocale::c().toString(day, 'g', QLocale::FloatingPointShortest);
 }
 
 std::optional<Integer> toInteger(const QString& text)
