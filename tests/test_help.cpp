@@ -131,9 +131,8 @@ private slots:
         QCOMPARE(helpWindow() != nullptr, !title.isEmpty());
         if (!helpWindow())
             return;
-        QTRY_COMPARE(helpWindow()->windowTitle(), title);
-        QTRY_COMPARE(help<QTreeView>("contents")->currentIndex().data().toString(),
-                     title); // the page
+        QTRY_COMPARE(helpWindow()->windowTitle(), title); // and the contents at that page
+        QTRY_COMPARE(help<QTreeView>("contents")->currentIndex().data().toString(), title);
         const QRect frame = helpWindow()->frameGeometry();
         QVERIFY(side == "left"    ? frame.left() == beside.right() + 1
                 : side == "right" ? frame.right() + 1 == beside.left()
