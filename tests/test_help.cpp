@@ -140,6 +140,7 @@ private slots:
         QVERIFY(area.contains(frame) && helpWindow()->height() == 520); // as tall as it likes
         QVERIFY(help<QWidget>("helppage")->width() > help<QWidget>("helptabs")->width());
         auto* contents = help<QTreeView>("contents"); // every title whole, all topics unfolded
+        QVERIFY(contents->isHeaderHidden() && contents->isExpanded(contents->model()->index(0, 0)));
         contents->expandAll();
         for (QModelIndex item = contents->model()->index(0, 0); item.isValid();
              item = contents->indexBelow(item)) {
