@@ -49,8 +49,7 @@ private slots:
         QTest::newRow("a sound, in a folder named in Japanese with spaces")
             << "file" << contentsOf(bell) << true;
         QTest::newRow("missing") << "none" << QByteArray() << false;
-        QTest::newRow("cut-off header")
-            << "file" << QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16) << false;
+        QTest::newRow("not RIFF") << "file" << contentsOf(bell).replace(0, 4, "RIFX") << false;
         QTest::newRow("cut off in its data") << "file" << contentsOf(bell).chopped(2) << false;
         QTest::newRow("link to /dev/zero") << "link" << QByteArray("/dev/zero") << false;
         QTest::newRow("FIFO") << "fifo" << QByteArray() << false;

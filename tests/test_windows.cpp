@@ -417,6 +417,8 @@ private slots:
             }},
             {"kept open=1", "ticked=Option2 Option4 sshape1(0) sshape2(0)",
              "store=", "namebox=ザボン", "agebox=0", "sshape1=morvick1"});
+        row("dried up at the start: END deletes the plant", plantWith("swater=-28"), {}, {}, {ok},
+            {"opened=overform2", "ends=0", "store="});
         row("three days away: lonely", plantWith("lastday=46359 ai=10 swater=10"), {}, {}, {},
             {"smsgbox=ザボンは、あなたがかまってあげなかったので寂しがっています", "ai=0",
              "agebox=3"});
