@@ -47,6 +47,8 @@ private slots:
                                 [](QRgb some, QRgb other) { return qGray(some) < qGray(other); });
         QCOMPARE(QColor(*darkest).name(), "#333333");
         QCOMPARE(QColor(*lightest).name(), "#fbfaf4");
+        help<QLineEdit>("indexfilter")->setText("END"), game.trigger("mhelp2"); // the index afresh
+        QCOMPARE(help<QLineEdit>("indexfilter")->text(), QString());
         QTest::keyClick(helpWindow()->windowHandle(), Qt::Key_W, Qt::ControlModifier);
         QTRY_VERIFY(!helpWindow()->isVisible());
     }
@@ -56,12 +58,9 @@ private slots:
     {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("window");
-        const auto row = [](const char* name, const char* opener, const char* window) {
-            QTest::newRow(name) << QString(opener) << QString(window);
-        };
-        row("talking", "siikubutton2", "wordform");
-        row("background colour", "mcolor", "colourdialog");
-        row("the first setup", "", "firstform");
+        QTest::newRow("talking") << QString("siikubutton2") << QString("wordform");
+        QTest::newRow("background colour") << QString("mcolor") << QString("colourdialog");
+        QTest::newRow("the first setup") << QString() << QString("firstform");
     }
     void f1OpensTheHelpFromEveryWindowOfTheGame()
     {
