@@ -179,8 +179,9 @@ QString integerText(long long value)
 
 QString dayText(double day)
 {
-    // Whole days print without a point; any other value survives a reading back.
-    return QLocale::c().toString(day, 'g', QLocale::FloatingPointShortest);
+    // Fixed notation: whole days print as plain integers at any size, never with an exponent;
+    // any other value survives a reading back.
+    return QLocale::c().toString(day, 'f', QLocale::FloatingPointShortest);
 }
 
 std::optional<Integer> toInteger(const QString& text)

@@ -52,8 +52,8 @@ private slots:
     {
         PlantState state;
         state.sname = QStringLiteral("a=b;[c]\n\"%1\" ,x");
-        state.ai = -32768, state.ai -= 1; // stays at the lowest it can hold
-        state.lastday = 46362, state.sacce[2] = 1;
+        state.ai = -32768, state.ai -= 1;           // stays at the lowest it can hold
+        state.lastday = 100000, state.sacce[2] = 1; // a day far ahead
         Store store;
         QVERIFY(savePlant(state, store, true) && savePlayState(state, store, 0x123456));
         PlantState back;
@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(back.sname, state.sname);
         QCOMPARE(QList<int>({back.ai, back.bcolor, back.sacce[2]}),
                  QList<int>({-32768, 0x123456, 1}));
-        QVERIFY(storedPairs().contains("lastday=46362"));
+        QVERIFY(storedPairs().contains("lastday=100000"));
         QSettings().setValue("setting/sname", QStringList{"a", "b"}); // hand-edited as a, b
         loadPlant(back, Store());
         QCOMPARE(back.sname, "a, b");
