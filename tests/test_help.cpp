@@ -95,7 +95,7 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<QStringList>("files"); // copied from the built game's, named in lower case
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("side"); // where the game stands: room beside it on one side or none
+        QTest::addColumn<QString>("side"); // where the game stands: room on one side or none
         const QStringList both{"morvickhelp.hlp", "morvickhelp_en.hlp"}, japanese{both[0]},
             capitals{"MORVICKHELP.HLP"};
         const QString ja = "モルビックのヘルプ"; // the Japanese help's title
