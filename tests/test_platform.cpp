@@ -51,8 +51,6 @@ private slots:
         QTest::newRow("missing") << "none" << QByteArray() << false;
         QTest::newRow("not RIFF") << "file" << contentsOf(bell).replace(0, 4, "RIFX") << false;
         QTest::newRow("cut off in its data") << "file" << contentsOf(bell).chopped(2) << false;
-        QTest::newRow("link to /dev/zero") << "link" << QByteArray("/dev/zero") << false;
-        QTest::newRow("FIFO") << "fifo" << QByteArray() << false;
         QTest::newRow("17 MB behind a real header") << "sparse" << contentsOf(bell) << false;
     }
     void aSoundThatWillNotPlayBeepsOnEveryPlayAndHoldsUpNothing()
@@ -98,7 +96,6 @@ private slots:
         QTest::newRow("link to a picture") << "link" << help << png.toUtf8() << "picture, help";
         QTest::newRow("picture named in capitals")
             << "file" << help.toUpper() << contentsOf(png) << "picture";
-        QTest::newRow("text") << "file" << help << QByteArray("text\n") << "help";
         QTest::newRow("cut-off picture") << "file" << help << contentsOf(png).chopped(30) << "help";
         QTest::newRow("header of a huge picture") << "file" << help << huge << "help";
         QTest::newRow("missing") << "none" << help << QByteArray() << "nothing";

@@ -72,6 +72,9 @@ private slots:
         Run first("--minimise mainform --click mainform:mtubo --click tuboform:sshape2(1) "
                   "--click tuboform:okbutton --click mainform:mabout");
         QVERIFY(first.sees("state mainform minimised"));
+        struct stat door {}; // where a second game asks, the player's alone
+        QVERIFY(::stat(QFile::encodeName(config + "morvick.socket"), &door) == 0);
+        QCOMPARE(door.st_mode & 0777, 0600u);
         storePlant(3, today, "other");
         ::kill(pid_t(first.processId()), SIGSTOP); // so that it cannot answer
         QTemporaryDir elsewhere; // another session's runtime folder, private as such

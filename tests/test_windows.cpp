@@ -10,17 +10,7 @@
 #include "ui/tuboform.h"
 #include "ui/wordform.h"
 
-#include <QBitmap>
-#include <QColorDialog>
-#include <QFileDialog>
-#include <QGroupBox>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QStyleOptionButton>
+#include <QtWidgets>
 
 namespace {
 // "name left top width height shows": a control's place in twips as the design gives it, and
@@ -42,16 +32,19 @@ QImage onScreen(QWidget& window)
     return window.screen()->grabWindow(window.winId()).toImage();
 }
 
+QString colourAt(const QWidget& control, QPoint point)
+{
+    return onScreen(*control.window()).pixelColor(control.mapTo(control.window(), point)).name();
+}
+
 QString shownBy(QWidget* control)
 {
     if (auto* image = qobject_cast<const ImageControl*>(control))
         return image->picture().name;
     if (auto* frame = qobject_cast<const QGroupBox*>(control))
         return frame->title();
-    if (qobject_cast<const PlantScene*>(control)) // its top left corner
-        return onScreen(*control->window())
-            .pixelColor(control->mapTo(control->window(), QPoint()))
-            .name();
+    if (qobject_cast<const PlantScene*>(control))
+        return colourAt(*control, QPoint());
     const QString tip = control->toolTip();
     return control->property(control->isWindow() ? "windowTitle" : "text").toString() +
            (tip.isEmpty() ? "" : '|' + tip);
@@ -67,6 +60,9 @@ QString lookOf(QWidget* control)
         font.bold() ? "bold" : "",
         label && label->wordWrap() ? "wrapped" : "",
         label && label->alignment() & Qt::AlignRight ? "right" : "",
+        label && label->frameWidth() // the paper where no text reaches
+            ? "framed on " + colourAt(*label, label->rect().bottomRight() - QPoint(4, 4))
+            : "",
         control->focusPolicy() == Qt::TabFocus ? "tab-only" : "",
         button && !button->icon().isNull()
             ? QString("%1x%2-icon").arg(button->iconSize().width()).arg(button->iconSize().height())
@@ -233,8 +229,8 @@ private slots:
                 "okan 525 120 480 480 okan", "hana(0) 360 360 480 480 hana1",
                 "ribon 495 840 480 480 ribon", "pale(0) 510 720 480 480 pale1",
                 "flower(0) 720 360 480 480 flower1"} +
-                QStringList{"smsgbox 0 1680 3855 615  in 12pt bold wrapped",
-                            "Label1 1440 600 2415 1080  in 12pt bold wrapped",
+                QStringList{"smsgbox 0 1680 3855 615  in 12pt bold wrapped framed on #ffffff",
+                            "Label1 1440 600 2415 1080  in 12pt bold wrapped framed on #000000",
                             "Label2 1560 630 735 255 名前： in 12pt bold wrapped right",
                             "namebox 2280 630 1455 255  in 12pt bold",
                             "Label3 1560 870 735 255 年齢： in 12pt bold wrapped right",
@@ -354,13 +350,13 @@ private slots:
     }
 
     // A session from the start: the windows that open answered in turn, the controls pressed in
-    // turn ("close": the main window's close box, "touch": a click on the plant, "unwritable": the
-    // store made so), then each fact "what=value". What: a control of the main window (its text, or
-    // its picture while shown) or its place ("at"), drawn amiss (its pictures that are not as they
-    // should be), ai, draws (taken), sounds, ends, store (every key) or "stored" and a key; or, of
-    // the windows that opened, as each opened: opened (where from the game's frame), focused,
-    // offered (pictures, colours), options, ticked, buttons (visible, "-" when disabled), typed,
-    // told (a message), and kept open (after its answer); windows apart by " / ".
+    // turn ("close": the main window's close box, "touch": a click on the plant, "store gone" or
+    // "store unwritable"), then each fact "what=value". What: a control of the main window (its
+    // text, or its picture while shown) or its place ("at"), drawn amiss (its pictures that are not
+    // as they should be), ai, draws (taken), sounds, ends, store (every key) or "stored" and a key;
+    // or, of the windows that opened, as each opened: opened (where from the game's frame),
+    // focused, offered (pictures, colours), options, ticked, buttons (visible, "-" when disabled),
+    // typed, told (a message), and kept open (after its answer); windows apart by " / ".
     void aSessionGoesAsThePlayerExpects_data()
     {
         QTest::addColumn<Texts>("plant");
@@ -481,9 +477,9 @@ private slots:
             {keys(Qt::Key_Return), clicks({"sshape2(2)"}), clicks({"okbutton"})},
             {"kept open=0 / 1 / 0", "sshape2=tubo1", "sounds=pot", "stored sshape2=1"});
         row("the picture window: OK on a picture, its path stored whole", plantWith(""), {},
-            {"mbmp"}, {clicks({"Command3"}, "pic.png")},
+            {"store gone", "mbmp"}, {clicks({"Command3"}, "pic.png")},
             {"buttons=参照 OK- CANCEL RESET", "focused=Text1", "Picture1=#00ff00",
-             "stored bmpdir=%1/pic.png"});
+             "stored bmpdir=%1/pic.png", "stored lastday=46362"});
         row("the picture window: a picture chosen in the file window, every kind offered first",
             plantWith(""), {}, {"mbmp"},
             {clicks({"Command1", "Command3"}),
@@ -497,10 +493,10 @@ private slots:
         row("the picture window: CANCEL keeps the picture stored", plantWith("bmpdir=pic.png"), {},
             {"mbmp"}, {clicks({"Command2"}, "x")},
             {"kept open=0", "Picture1=#00ff00", "stored bmpdir=pic.png"});
-        row("the picture window: RESET", plantWith("bmpdir=pic.png"), {}, {"mbmp"},
+        row("the picture window: RESET", plantWith("bmpdir=pic.png"), {}, {"store gone", "mbmp"},
             {clicks({"Command4"})},
             {"typed=pic.png", "buttons=参照 OK CANCEL RESET", "Picture1=#ff80ff",
-             "stored bmpdir="});
+             "stored bmpdir=", "stored lastday=46362"});
         row("a new plant: Esc keeps the typed name, the close box forgets it, OK replaces it",
             plantWith("sname=old days=9 sacce1=1 sacce4=1 bmpdir=x"), {},
             {"mnew", "mnew", "mnew", "mnew"},
@@ -516,7 +512,7 @@ private slots:
             {"mabout", "mabout"}, {keys(Qt::Key_Escape), keys(Qt::Key_Return)},
             {"kept open=1 / 0", "kept windows=1"});
         row("a failed save is told once, naming the file and why, and play goes on", plantWith(""),
-            {}, {"unwritable", "mtubo", "mtubo"},
+            {}, {"store unwritable", "mtubo", "mtubo"},
             {clicks({"sshape2(1)", "okbutton"}), close, clicks({"okbutton"})},
             {"opened=tuboform at 100,38 / savefailure over the game / tuboform at 100,38",
              "told=モルビックのようすを保存できませんでした。\n\n%"
@@ -561,9 +557,9 @@ private slots:
                     else if (press == "touch")
                         QTest::mouseClick(game.main.windowHandle(), Qt::LeftButton, {},
                                           game.at("sshape1"));
-                    else if (press == "unwritable")
+                    else if (press.startsWith("store "))
                         QVERIFY(QFile::remove(QSettings().fileName()) &&
-                                QDir().mkpath(QSettings().fileName()));
+                                (press == "store gone" || QDir().mkpath(QSettings().fileName())));
                     else
                         game.trigger(press);
             },
