@@ -99,8 +99,7 @@ struct OnScreen {
     explicit OnScreen(MainForm& game)
     {
         gameOnScreen = &game;
-        static const bool registered = std::atexit(storeBeforeTheProcessEnds) == 0;
-        Q_UNUSED(registered);
+        [[maybe_unused]] static const int registeredOnce = std::atexit(storeBeforeTheProcessEnds);
         qtsOwnHandler = qInstallMessageHandler(storeWhenTheDisplayBreaks);
     }
     ~OnScreen()

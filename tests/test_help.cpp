@@ -30,6 +30,7 @@ private slots:
         auto* page = help<QTextBrowser>("helppage");
         QCOMPARE(help<QTabWidget>("helptabs")->currentWidget()->objectName(), "indextab");
         QCOMPARE(QApplication::focusWidget(), help<QLineEdit>("indexfilter"));
+        QVERIFY(help<QLineEdit>("indexfilter")->geometry().bottom() < help<QWidget>("index")->y());
         press(helpWindow(), Qt::Key_Down);
         press(helpWindow(), Qt::Key_Down); // from nothing to the first keyword, then the second
         QCOMPARE(help<QAbstractItemView>("index")->currentIndex().data().toString(), "END");

@@ -150,14 +150,14 @@ private slots:
         QFETCH(Language, language);
         QObject translations;
         speak(language, &translations);
-        const QString longName = "Opuntia" + QString(60, 'x') + "End";
+        const QString longName = "Opuntia" + QString("🌵a").repeated(30) + "End";
         Game game(plantWith("lastday=46350 swater=9 sname=" + longName));
         game.start(); // after twelve days away
         auto* line = game.main.findChild<QLabel*>("smsgbox");
         auto* talk = new WordForm(&game.main);
         talk->intoword({"a", "b", "c", talkSentence(2, 1, 2)}, longName);
         // Not cut mid-letter like a fault: an ellipsis, the rest whole, the name whole in the tip.
-        const QRegularExpression shortened("Opuntiax+\\x{2026}");
+        const QRegularExpression shortened("Opuntia(🌵|a)+\\x{2026}");
         for (QWidget* control : QList<QWidget*>{game.main.findChild<QLabel*>("namebox"), line,
                                                 talk->findChild<QRadioButton*>("sword(3)")}) {
             QString shown = control->property("text").toString();
