@@ -115,7 +115,6 @@ inline QStringList storedPairs()
     QStringList pairs;
     for (const QString& key : settings.childKeys())
         pairs << key + '=' + settings.value(key).toString();
-    pairs.sort();
     return pairs;
 }
 

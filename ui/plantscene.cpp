@@ -140,14 +140,12 @@ void PlantScene::focusInEvent(QFocusEvent* event)
     const Qt::FocusReason reason = event->reason();
     focusFromKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                         reason == Qt::ShortcutFocusReason;
-    update();
-    QWidget::focusInEvent(event);
+    QWidget::focusInEvent(event); // which repaints, the frame as the focus came
 }
 
 void PlantScene::focusOutEvent(QFocusEvent* event)
 {
     focusFromKeyboard = false;
-    update();
     QWidget::focusOutEvent(event);
 }
 
