@@ -138,6 +138,8 @@ private slots:
                 : side == "right" ? frame.right() + 1 == beside.left()
                                   : frame.right() == area.right()); // over the game, to the right
         QVERIFY(area.contains(frame) && helpWindow()->height() == 520); // as tall as it likes
+        QVERIFY(helpWindow()->windowIcon().cacheKey() == game.main.windowIcon().cacheKey() &&
+                helpWindow()->font() == gothicFont(10, false)); // the game's icon, an airy gothic
         QVERIFY(help<QWidget>("helppage")->width() > help<QWidget>("helptabs")->width());
         auto* contents = help<QTreeView>("contents"); // every title whole, all topics unfolded
         QVERIFY(contents->isHeaderHidden() && contents->isExpanded(contents->model()->index(0, 0)));
