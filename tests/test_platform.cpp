@@ -26,12 +26,6 @@ bool make(const QString& kind, const QString& path, const QByteArray& bytes = {}
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     return kind == "folder" ? QDir().mkpath(path) : kind == "none";
 }
-bool loadedAs(const QSignalSpy& loaded, const QString& path, bool playable)
-{
-    return std::any_of(loaded.begin(), loaded.end(), [&](const QList<QVariant>& args) {
-        return args.at(0).toString() == path && args.at(1).toBool() == playable;
-    });
-}
 const QString bell = builtGameFolder + QStringLiteral("/bell.wav");
 const QString oddName = QStringLiteral("/モルビック の 1-XXXXXX"), help = "morvickhelp.hlp";
 } // namespace
@@ -67,8 +61,8 @@ private slots:
         player.play(Sound::Pot);
         QCOMPARE(beeps, kind == "none" ? 2 : 0); // only a missing file is known at once
         player.playFile(bell);
-        QTRY_VERIFY_WITH_TIMEOUT(loadedAs(loaded, bell, true), 10000);
-        QTRY_VERIFY(kind == "none" || loadedAs(loaded, folder.filePath("tubo.wav"), playable));
+        QTRY_VERIFY_WITH_TIMEOUT(loaded.contains({bell, true}), 10000);
+        QTRY_VERIFY(kind == "none" || loaded.contains({folder.filePath("tubo.wav"), playable}));
         QTRY_COMPARE(beeps, playable ? 0 : 2);
         QVERIFY(!playable || QFile::resize(folder.filePath("tubo.wav"), 0)); // read once: no matter
         player.play(Sound::Pot);

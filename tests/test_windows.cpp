@@ -497,6 +497,9 @@ private slots:
             {clicks({"Command4"})},
             {"typed=pic.png", "buttons=参照 OK CANCEL RESET", "Picture1=#ff80ff",
              "stored bmpdir=", "stored lastday=46362"});
+        row("a new plant given up: the old one stays whole, its picture forgotten",
+            plantWith("bmpdir=pic.png"), {}, {"store gone", "mnew"}, {close},
+            {"stored lastday=46362", "stored bmpdir="});
         row("a new plant: Esc keeps the typed name, the close box forgets it, OK replaces it",
             plantWith("sname=old days=9 sacce1=1 sacce4=1 bmpdir=x"), {},
             {"mnew", "mnew", "mnew", "mnew"},
