@@ -165,7 +165,8 @@ QMap<QString, QString> factsOf(QWidget& window, const QWidget& game)
     for (const auto* field : window.findChildren<QLineEdit*>())
         seen["typed"] << field->text();
     if (auto* message = qobject_cast<QMessageBox*>(&window))
-        seen["told"] << message->text();
+        seen["told"] << message->text() +
+                            (message->textFormat() == Qt::PlainText ? "" : " (markup)");
     if (auto* files = qobject_cast<QFileDialog*>(&window))
         seen["filters"] << files->selectedNameFilter().split(' ').filter(commonPictures).join(' ') +
                                ", then " + files->nameFilters().mid(1).join(' ');
