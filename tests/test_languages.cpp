@@ -72,7 +72,7 @@ static QStringList faultyTexts(QWidget& window, Language language)
         const QString where = window.objectName() + '/' + part->objectName();
         if (auto* menu = qobject_cast<const QMenu*>(part); // Qt's own overflow menu is untitled
             menu && !menu->title().isEmpty() && menu->objectName().isEmpty())
-            faults << where + "a menu without its name: " + menu->title();
+            faults << where + " a menu without its name: " + menu->title();
         if (auto* control = qobject_cast<const QWidget*>(part);
             control && control->window() == &window) {
             // Unnamed, an option is read by its frame's title, the same for every option in it.

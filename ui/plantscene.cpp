@@ -140,7 +140,7 @@ void PlantScene::focusInEvent(QFocusEvent* event)
     const Qt::FocusReason reason = event->reason();
     focusFromKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                         reason == Qt::ShortcutFocusReason;
-    QWidget::focusInEvent(event); // which repaints, the frame as the focus came
+    QWidget::focusInEvent(event); // QWidget repaints on a focus change, so the frame follows it
 }
 
 void PlantScene::focusOutEvent(QFocusEvent* event)
