@@ -49,11 +49,9 @@ bool holdsText(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QByteArray bytes = file.read(largestStore + 1);
+    const QByteArray bytes = file.read(largestStore + 1);
     if (bytes.size() > largestStore || file.error() != QFileDevice::NoError)
         return false;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
     return !bytes.contains('\0') && QUtf8StringView(bytes).isValidUtf8();
 }
 

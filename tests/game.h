@@ -8,9 +8,7 @@
 #include "ui/controls.h"
 #include "ui/mainform.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
+#include <QtWidgets>
 
 /* a plant of "key=text key=text", stored on 6 December 2026 (the day the world's clock shows),
    so that a start finds no absence; a later key counts */

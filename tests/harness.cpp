@@ -9,13 +9,7 @@
 #include "rules/draw.h"
 #include "rules/store.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QSettings>
-#include <QTimer>
+#include <QtWidgets>
 #include <cstdio>
 
 namespace {

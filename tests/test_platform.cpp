@@ -1,3 +1,4 @@
+#include "platform/frontdoor.h"
 #include "platform/helpfile.h"
 #include "platform/picturefile.h"
 #include "platform/qtsoundplayer.h"
@@ -25,6 +26,10 @@ bool make(const QString& kind, const QString& path, const QByteArray& bytes = {}
     if (kind == "fifo")
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     return kind == "folder" ? QDir().mkpath(path) : kind == "none";
+}
+uint openDescriptors() // each a link that leads somewhere
+{
+    return QDir("/proc/self/fd").count();
 }
 const QString bell = builtGameFolder + QStringLiteral("/bell.wav");
 const QString oddName = QStringLiteral("/モルビック の 1-XXXXXX"), help = "morvickhelp.hlp";
@@ -75,7 +80,6 @@ private slots:
     void onlyOrdinaryFilesGiveAPictureOrTheHelpFile_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("gives");
         static QTemporaryDir scratch;
@@ -86,33 +90,46 @@ private slots:
         QByteArray huge = contentsOf(bmp); // its header made to claim 40000 x 40000 pixels
         qToLittleEndian<qint32>(40000, huge.data() + 18);
         qToLittleEndian<qint32>(40000, huge.data() + 22);
-        QTest::newRow("picture") << "file" << help << contentsOf(png) << "picture, help";
-        QTest::newRow("link to a picture") << "link" << help << png.toUtf8() << "picture, help";
-        QTest::newRow("picture named in capitals")
-            << "file" << help.toUpper() << contentsOf(png) << "picture";
-        QTest::newRow("cut-off picture") << "file" << help << contentsOf(png).chopped(30) << "help";
-        QTest::newRow("header of a huge picture") << "file" << help << huge << "help";
-        QTest::newRow("missing") << "none" << help << QByteArray() << "nothing";
-        QTest::newRow("FIFO") << "fifo" << help << QByteArray() << "nothing";
-        QTest::newRow("folder") << "folder" << help << QByteArray() << "nothing";
-        QTest::newRow("link to /dev/zero")
-            << "link" << help << QByteArray("/dev/zero") << "nothing";
+        QTest::newRow("picture") << "file" << contentsOf(png) << "picture, help";
+        QTest::newRow("link to a picture") << "link" << png.toUtf8() << "picture, help";
+        QTest::newRow("cut-off picture") << "file" << contentsOf(png).chopped(30) << "help";
+        QTest::newRow("header of a huge picture") << "file" << huge << "help";
+        QTest::newRow("missing") << "none" << QByteArray() << "nothing";
+        QTest::newRow("FIFO") << "fifo" << QByteArray() << "nothing";
+        QTest::newRow("folder") << "folder" << QByteArray() << "nothing";
     }
     void onlyOrdinaryFilesGiveAPictureOrTheHelpFile()
     {
         QFETCH(QString, kind);
-        QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, gives);
         QTemporaryDir folder;
-        const QString path = folder.filePath(name);
+        const QString path = folder.filePath(help);
         QVERIFY(make(kind, path, bytes));
-        const QDir descriptors("/proc/self/fd"); // a file left open is a link that leads somewhere
-        const uint openBefore = descriptors.count();
+        const uint openBefore = openDescriptors();
         QCOMPARE(loadPicture(path).size(), gives.contains("picture") ? QSize(20, 10) : QSize(0, 0));
         QCOMPARE(helpFileIn(folder.path(), help), gives.contains("help") ? path : QString());
-        descriptors.refresh();
-        QCOMPARE(descriptors.count(), openBefore); // refused or read, the file is closed again
+        QCOMPARE(openDescriptors(), openBefore); // refused or read, the file is closed again
+    }
+
+    // A second game's knock, at a door taken over from a killed game; no descriptor left open.
+    void aKnockBringsTheGameToTheFront()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("door");
+        const uint openBefore = openDescriptors();
+        {
+            FrontDoor killed(path), door(path);
+            QSignalSpy front(&door, &FrontDoor::comeToFront);
+            struct stat socket {}; // the player's alone
+            QVERIFY(::stat(QFile::encodeName(path), &socket) == 0);
+            QCOMPARE(socket.st_mode & 0777, 0600u);
+            askToComeToFront(path), askToComeToFront(path);
+            QTRY_COMPARE(front.size(), 2);
+            QCOMPARE(openDescriptors(), openBefore + 2); // the two doors' own
+        }
+        QCOMPARE(openDescriptors(), openBefore);
+        QVERIFY(!QFile::exists(path));
     }
 
     // Chunks start on even offsets: an odd-sized one is followed by a pad byte.

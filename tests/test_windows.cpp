@@ -169,7 +169,9 @@ QMap<QString, QString> factsOf(QWidget& window, const QWidget& game)
                             (message->textFormat() == Qt::PlainText ? "" : " (markup)");
     if (auto* files = qobject_cast<QFileDialog*>(&window))
         seen["filters"] << files->selectedNameFilter().split(' ').filter(commonPictures).join(' ') +
-                               ", then " + files->nameFilters().mid(1).join(' ');
+                               ", then " + files->nameFilters().mid(1).join(' ') +
+                               (files->testOption(QFileDialog::DontUseNativeDialog) ? ""
+                                                                                    : " natively");
     QMap<QString, QString> facts;
     for (const auto& [what, values] : seen.asKeyValueRange())
         facts[what] = values.join(what == "options" ? " | " : " ");
@@ -601,7 +603,7 @@ private slots:
     // it stays, over the bare scene it goes.
     void theKeyboardAndTheMouseTouchThePlant()
     {
-        Game game(plantWith("ai=-5 swater=0"));
+        Game game(plantWith("ai=-5 swater=0 bcolor=8421504")); // grey, dots to lighten or darken
         game.start();
         auto* scene = game.main.findChild<QWidget*>("Picture1");
         const auto edges = [scene] { // how each edge is drawn, away from the corners
@@ -611,12 +613,12 @@ private slots:
             QStringList looks;
             for (const QRect edge : {QRect(1, 4, 1, 9), QRect(drawn.width() - 2, 4, 1, 9),
                                      QRect(4, 1, 9, 1), QRect(4, drawn.height() - 2, 9, 1)}) {
-                QSet<QRgb> inks; // black dots on the scene's pink, or the pink alone
+                QSet<QRgb> inks; // white dots on the scene's mid grey, or the grey alone
                 for (int i = 0; i < 9; ++i)
                     inks << drawn.pixel(edge.topLeft() +
                                         QPoint(i % edge.width(), i % edge.height()));
-                looks << (inks == QSet<QRgb>{0xff000000, 0xffff80ff} ? "dotted"
-                          : inks == QSet<QRgb>{0xffff80ff}           ? "bare"
+                looks << (inks == QSet<QRgb>{0xffffffff, 0xff808080} ? "dotted"
+                          : inks == QSet<QRgb>{0xff808080}           ? "bare"
                                                                      : "amiss");
             }
             return looks.join(' ');

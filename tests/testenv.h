@@ -6,9 +6,6 @@
 #include "rules/draw.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <utility>

@@ -35,7 +35,7 @@ ColourDialog::ColourDialog(const QColor& initial, QWidget* parent) : QDialog(par
 
 bool ColourDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == chooser && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) { // only the chooser is watched
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             chooser->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();

@@ -275,7 +275,7 @@ void HelpWindow::followInContents(const QUrl& url)
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == indexFilter && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) { // only the filter is watched
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
             key == Qt::Key_PageDown) {
