@@ -25,10 +25,9 @@ private slots:
         QTest::addColumn<QList<int>>("numbers");
         QTest::addColumn<QString>("sname");
         QTest::addColumn<double>("lastday");
-        const QList<int> defaults{0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 16744703};
         QTest::newRow("bad texts fall back to the defaults")
-            << textsOf("ai=x sei=99999 sshape2= sacce1=1.5 lastday=y bcolor=z") << defaults
-            << "ザボン" << 0.0;
+            << textsOf("ai=x sei=99999 sshape2= sacce1=1.5 lastday=y bcolor=z")
+            << QList<int>{0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 16744703} << "ザボン" << 0.0;
         QTest::newRow("after a picture path a bad text leaves the variable as it was")
             << textsOf("bmpdir=/p.png sei=x sshape2=y lastday=y ai=z")
             << QList<int>{0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 16744703} << "ザボン" << 0.0;

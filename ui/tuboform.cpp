@@ -21,8 +21,6 @@ TuboForm::TuboForm(QWidget* parent)
     //: The pot window, as a screen reader names it
     setAccessibleName(tr("つぼの種類"));
 
-    setTabOrder(cancelbutton, okbutton);
-    setTabOrder(okbutton, sshape2[0]);
     connect(okbutton, &QPushButton::clicked, this, &TuboForm::okbutton_Click);
     connect(cancelbutton, &QPushButton::clicked, this, &TuboForm::cancelbutton_Click);
 }
@@ -43,10 +41,4 @@ void TuboForm::okbutton_Click()
 void TuboForm::cancelbutton_Click()
 {
     reject();
-}
-
-void TuboForm::showEvent(QShowEvent* event)
-{
-    GameDialog::showEvent(event);
-    cancelbutton->setFocus();
 }

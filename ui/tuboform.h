@@ -18,9 +18,6 @@ public:
     /* 1..3, the first pot chosen; empty when none is */
     std::optional<int> chosenPot() const;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void okbutton_Click();
     void cancelbutton_Click();
