@@ -339,8 +339,7 @@ private slots:
     void aWindowKeepsToTheScreen()
     {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        const QWidget game;
-        QWidget wide, stiff;
+        QWidget game, wide, stiff;
         wide.resize(area.width() + 200, 100), stiff.resize(area.width() + 200, 50);
         stiff.setMinimumWidth(area.width() + 10);
         placeOnScreen(wide, area.bottomRight(), game);
