@@ -446,8 +446,8 @@ private slots:
         row("saying a sentence below zero: no answer drawn, the line cleared", plantWith(cross), {},
             {"siikubutton2"}, {ok}, {"ai=-1", "smsgbox=", "draws=3"});
         row("saying a sentence at zero: an answer on a drawn 1", plantWith(cross + " ai=-1"),
-            {0, 0, 0, 0.05, 0.25}, {"siikubutton2"}, {ok},
-            {"ai=0", "smsgbox=顔を赤くしています", "draws=5"});
+            {0, 0, 0, 0.05, 0.95}, {"siikubutton2"}, {ok},
+            {"ai=0", "smsgbox=照れているようです", "draws=5"});
         row("accessories: a bow pleases", plantWith("sei=2"), {}, {"siikubutton3"},
             {clicks({"acheck(1)", "Command1"})},
             {"opened=acceform at 100,60", "offered=okan ribon flower2 pale1", "ticked=", "okan=-",
