@@ -47,7 +47,6 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     setObjectName(QStringLiteral("helpwindow"));
     //: The help window, as a screen reader names it
     setAccessibleName(tr("ヘルプ"));
-    resize(800, 520);
 
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
