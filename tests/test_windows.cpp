@@ -595,9 +595,8 @@ private slots:
         }
     }
 
-    // Reached by Tab, the plant is framed with dots, and Space or Enter touches it as
-    // the mouse does; a double click is one touch. The message line is a balloon: over the plant
-    // it stays, over the bare scene it goes.
+    // Reached by Tab, the plant is framed with dots; Space or Enter touches it as the mouse does, a
+    // double click once. The message line is a balloon: it stays over the plant, not the scene.
     void theKeyboardAndTheMouseTouchThePlant()
     {
         Game game(plantWith("ai=-5 swater=0 bcolor=8421504")); // grey, dots to lighten or darken

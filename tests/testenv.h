@@ -11,8 +11,7 @@
 #include <utility>
 #include <vector>
 
-// Set before Qt first looks the folders up, so a test never sees the user's
-// folders, nor speaks the user's language.
+// Set before Qt looks them up: a test never sees the user's folders, nor speaks their language.
 template <typename App, typename Test> int runIsolatedTest(int argc, char** argv)
 {
     QTemporaryDir home;
@@ -62,9 +61,8 @@ inline void storeTexts(const Texts& values)
     settings.sync();
 }
 
-// Runs action, and answers each modal window that opens meanwhile with the
-// next of answers (none left: it is only closed). A window the answer leaves
-// open is closed, as by its close box.
+// Runs action, and answers each modal window that opens meanwhile with the next of answers (none
+// left: it is only closed). A window the answer leaves open is closed, as by its close box.
 using Answer = std::function<void(QWidget& window)>;
 inline void answerModals(const std::function<void()>& action, const QList<Answer>& answers)
 {

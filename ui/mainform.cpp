@@ -348,7 +348,6 @@ void MainForm::mnew_Click()
     else if (result != FirstForm::Cancelled) // only CANCEL keeps what was typed
         delete firstform;
     showmorvick();
-    show();
 }
 
 void MainForm::confirmNewPlant(bool replacing)
