@@ -621,7 +621,7 @@ private slots:
         };
         scene->setFocus(Qt::MouseFocusReason); // a click's focus is not framed
         QCOMPARE(edges(), "bare bare bare bare");
-        scene->clearFocus(), scene->setFocus(Qt::TabFocusReason);
+        scene->clearFocus(), scene->setFocus(Qt::BacktabFocusReason); // Shift+Tab, as Tab
         QCOMPARE(edges(), "dotted dotted dotted dotted");
         QTest::mouseMove(game.main.windowHandle(), game.at("sshape1"));
         QStringList said{game.shows("smsgbox")};

@@ -165,7 +165,6 @@ void ImageControl::paintEvent(QPaintEvent*)
 void ImageControl::mousePressEvent(QMouseEvent* event)
 {
     pressed = event->button() == Qt::LeftButton;
-    event->accept();
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event)
@@ -173,22 +172,18 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event)
     const bool click = pressed && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed = false;
-    event->accept();
     if (click)
         emit clicked();
 }
 
 // A double click is one click followed by a double click, not two clicks.
-void ImageControl::mouseDoubleClickEvent(QMouseEvent* event)
+void ImageControl::mouseDoubleClickEvent(QMouseEvent*)
 {
     pressed = false;
-    event->accept();
 }
 
-void ImageControl::mouseMoveEvent(QMouseEvent* event)
-{
-    event->accept();
-}
+// Mouse events arrive accepted: taken here, a move never reaches the scene behind.
+void ImageControl::mouseMoveEvent(QMouseEvent*) {}
 
 ImageControl* placeImage(QWidget* parent, const QString& name, const QRect& rect,
                          const QString& picture, Fit fit)
@@ -261,13 +256,11 @@ void GameDialog::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_Escape) {
-        event->accept();
         if (canPress(cancelButton))
             cancelButton->click();
         return;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        event->accept();
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
         QPushButton* const target = focused ? focused : defaultButtonOf(*this);
         if (canPress(target))
