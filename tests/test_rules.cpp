@@ -30,14 +30,14 @@ private slots:
             << QList<int>{0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 16744703} << "ザボン" << 0.0;
         QTest::newRow("after a picture path a bad text leaves the variable as it was")
             << textsOf("bmpdir=/p.png sei=x sshape2=y lastday=y ai=z")
-            << QList<int>{0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 16744703} << "ザボン" << 0.0;
+            << QList<int>{0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 16744703} << "ザボン" << 7.0;
     }
     void storedTextsLoadAsTheirVariables()
     {
         QFETCH(Texts, stored);
         storeTexts(stored);
         PlantState s;
-        loadPlant(s, Store());
+        s.lastday = 7, loadPlant(s, Store()); // a day of its own, kept or forgotten on a bad text
         const QList<int> numbers{s.ai,       s.seiword,  s.sei,   s.sshape1,  s.sshape2,
                                  s.swater,   s.smode,    s.days,  s.sacce[1], s.sacce[2],
                                  s.sacce[3], s.sacce[4], s.bcolor};
