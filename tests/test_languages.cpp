@@ -71,7 +71,8 @@ static QStringList faultyTexts(QWidget& window, Language language)
     for (const QObject* part : parts) {
         const QString where = window.objectName() + '/' + part->objectName();
         if (auto* menu = qobject_cast<const QMenu*>(part); // Qt's own overflow menu is untitled
-            menu && !menu->title().isEmpty() && menu->objectName().isEmpty())
+            menu && !menu->title().isEmpty() &&
+            menu->menuAction()->objectName() != menu->objectName())
             faults << where + " a menu without its name: " + menu->title();
         if (auto* control = qobject_cast<const QWidget*>(part);
             control && control->window() == &window) {

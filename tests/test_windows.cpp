@@ -153,8 +153,7 @@ QMap<QString, QString> factsOf(QWidget& window, const QWidget& game)
     for (const auto* chooser : window.findChildren<QColorDialog*>())
         seen["offered"] << chooser->currentColor().name();
     for (const auto* scroll : window.findChildren<QScrollArea*>()) // where the screen has room
-        seen["scrolls"] << QString::number(scroll->verticalScrollBar()->isVisible() ||
-                                           scroll->horizontalScrollBar()->isVisible());
+        seen["scrolls"] << QString::number(scroll->widget()->size() != scroll->viewport()->size());
     for (const auto* box : window.findChildren<QAbstractButton*>()) {
         if (qobject_cast<const QRadioButton*>(box) && !box->text().isEmpty())
             seen["options"] << box->text();
