@@ -380,12 +380,12 @@ private slots:
         const QString played = "ai=4,bcolor=%1,days=5,lastday=46362,sacce1=0,sacce2=1,sacce3=0,"
                                "sacce4=0,seiword=2,smode=1,swater=7";
         const QString player = "ai=4 days=5 swater=10 sacce2=1 seiword=2 bcolor=255";
-        row("the start two days on (not lonely): round, 61 days, male, crown and brooch, blooming",
-            plantWith("lastday=46360 days=59 sei=1 sacce1=1 sacce3=1 swater=6 bcolor=255"), {0}, {},
-            {},
+        row("the start two days on (not lonely): round, 61 days, a male in all but a bow, blooming",
+            plantWith("lastday=46360 days=59 sei=1 sacce1=1 sacce3=1 sacce4=1 swater=6 bcolor=255"),
+            {0}, {}, {},
             {"okan at=35,10", "hana(0) at=16,24", "ribon at=33,48", "pale(0) at=34,60",
              "sshape1=morvick12", "sshape2=tubo1", "okan=okan", "ribon=-", "hana(0)=hana2",
-             "pale(0)=-", "flower(0)=flower2", "agebox=61", "infobox=元気です",
+             "pale(0)=pale2", "flower(0)=flower2", "agebox=61", "infobox=元気です",
              "smsgbox=", "Picture1=#ff0000", "draws=1", "drawn amiss="});
         row("the start: tall, 121 days, pot 3, a female wearing bow and necklace, thirsty",
             plantWith("sshape1=2 days=121 sshape2=3 sei=2 sacce2=1 sacce4=1 ai=10 swater=-7"), {0},
