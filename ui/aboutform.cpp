@@ -48,7 +48,6 @@ AboutForm::AboutForm(QWidget* parent)
     //: Button: close the About window
     auto* Command1 = placeControl<QPushButton>(this, QStringLiteral("Command1"),
                                                twipRect(840, 960, 1335, 255), tr("OK"));
-    Command1->setDefault(true);
     //: The About window, as a screen reader names it
     setAccessibleName(tr("MORVICKについて"));
     connect(Command1, &QPushButton::clicked, this, &AboutForm::Command1_Click);

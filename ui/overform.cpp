@@ -29,7 +29,6 @@ OverForm::OverForm(Cause cause, QWidget* parent)
                                                twipRect(960, rotted ? 480 : 600, 975, 255),
                                                //: Button: say goodbye to the dead plant and quit
                                                tr("END"));
-    Command1->setDefault(true);
     //: The window that says the plant has died, as a screen reader names it
     setAccessibleName(tr("お別れ"));
     connect(Command1, &QPushButton::clicked, this, &OverForm::Command1_Click);
