@@ -601,10 +601,9 @@ private slots:
         Game game(plantWith("ai=-5 swater=0 bcolor=8421504")); // grey, dots to lighten or darken
         game.start();
         auto* scene = game.main.findChild<QWidget*>("Picture1");
-        const auto edges = [scene] { // how each edge is drawn, away from the corners
+        const auto edges = [&] { // how each edge is drawn, away from the corners
             const QImage drawn =
-                onScreen(*scene->window())
-                    .copy(QRect(scene->mapTo(scene->window(), QPoint()), scene->size()));
+                onScreen(game.main).copy(QRect(scene->mapTo(&game.main, QPoint()), scene->size()));
             QStringList looks;
             for (const QRect edge : {QRect(1, 4, 1, 9), QRect(drawn.width() - 2, 4, 1, 9),
                                      QRect(4, 1, 9, 1), QRect(4, drawn.height() - 2, 9, 1)}) {
@@ -625,9 +624,8 @@ private slots:
         QTest::mouseMove(game.main.windowHandle(), game.at("sshape1"));
         QStringList said{game.shows("smsgbox")};
         game.draws = {0.95, 0.75, 0.95, 0.05};
-        QTest::keyClick(scene, Qt::Key_Space), said << game.shows("smsgbox");
-        QTest::keyClick(scene, Qt::Key_Return), said << game.shows("smsgbox");
-        QTest::keyClick(scene, Qt::Key_A), said << game.shows("smsgbox");
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_A})
+            QTest::keyClick(scene, key), said << game.shows("smsgbox");
         QTest::mouseDClick(game.main.windowHandle(), Qt::LeftButton, {}, game.at("sshape1"));
         said << game.shows("smsgbox");
         QTest::mouseMove(game.main.windowHandle(), game.at("Picture1"));
@@ -636,6 +634,8 @@ private slots:
                                     "眠っているようです", "眠っているようです",
                                     "恥ずかしがっています", ""}));
         QCOMPARE(int(game.main.plant().ai), -2);
+        game.main.findChild<QWidget*>("siikubutton1")->setFocus(); // the frame goes with the focus
+        QCOMPARE(edges(), "bare bare bare bare");
     }
 };
 
