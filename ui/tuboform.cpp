@@ -8,8 +8,8 @@ TuboForm::TuboForm(QWidget* parent)
 {
     // Made in tab order: CANCEL first, so the window opens with the focus on it.
     //: Button: keep the pot
-    cancelbutton = placeControl<QPushButton>(this, QStringLiteral("cancelbutton"),
-                                             twipRect(2280, 1440, 975, 255), tr("CANCEL"));
+    auto* cancelbutton = placeControl<QPushButton>(this, QStringLiteral("cancelbutton"),
+                                                   twipRect(2280, 1440, 975, 255), tr("CANCEL"));
     //: Button: move the plant into the chosen pot
     auto* okbutton = placeControl<QPushButton>(this, QStringLiteral("okbutton"),
                                                twipRect(1200, 1440, 975, 255), tr("OK"));

@@ -22,6 +22,5 @@ private:
     void okbutton_Click();
     void cancelbutton_Click();
 
-    QPushButton* cancelbutton = nullptr;
     std::array<QRadioButton*, 3> sshape2{};
 };
