@@ -25,11 +25,12 @@ QStringList lockFolders(const QString& storeFolder)
 }
 
 // Qt holds a native lock on its lock file for as long as its game runs, from
-// before it writes the game's name in it: a file so held is a running game.
+// before it writes the game's name in it: a file that refuses a shared lock is
+// a running game's.
 bool heldByAGame(const QString& path)
 {
     const std::unique_ptr<QFile> file = openRegularFile(path);
-    return file && ::flock(file->handle(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    return file && ::flock(file->handle(), LOCK_SH | LOCK_NB) != 0;
 }
 
 // Qt takes over a lock whose process is gone, but not one that names no process

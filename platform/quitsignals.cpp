@@ -2,26 +2,25 @@
 
 #include <QSocketNotifier>
 
+#include <array>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
-int pipeEnds[2] = {-1, -1};
+std::array<int, 2> pipeEnds{};
 
 extern "C" void onQuitSignal(int)
 {
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(pipeEnds[0], &byte, 1);
+    const char byte = 'q';
+    [[maybe_unused]] const auto written = ::write(pipeEnds[0], &byte, sizeof byte);
 }
 } // namespace
 
 QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pipeEnds) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, pipeEnds.data()) != 0)
         return;
-    ::fcntl(pipeEnds[0], F_SETFL, O_NONBLOCK);
     notifier = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &QuitSignals::readSignal);
 
@@ -39,6 +38,6 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
 void QuitSignals::readSignal()
 {
     char byte = 0;
-    [[maybe_unused]] const auto got = ::read(pipeEnds[1], &byte, 1);
+    [[maybe_unused]] const auto got = ::read(pipeEnds[1], &byte, sizeof byte);
     emit received();
 }

@@ -9,7 +9,8 @@ std::unique_ptr<QFile> openRegularFile(const QString& path)
     if (path.isEmpty())
         return nullptr;
     // O_NONBLOCK keeps open() itself from waiting on a FIFO; fstat on the opened
-    // descriptor then rules out anything that is not a plain file.
+    // descriptor then rules out anything that is not a plain file, on which the
+    // flag has no effect.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
@@ -18,10 +19,6 @@ std::unique_ptr<QFile> openRegularFile(const QString& path)
         ::close(fd);
         return nullptr;
     }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags != -1)
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-
     auto file = std::make_unique<QFile>();
     if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);

@@ -114,7 +114,4 @@ inline QStringList storedPairs()
 }
 
 /* the u that makes drawFrom(n) give result */
-constexpr double drawFor(int result, int n)
-{
-    return (result - 0.5) / n;
-}
+inline constexpr auto drawFor = [](int result, int n) { return (result - 0.5) / n; };

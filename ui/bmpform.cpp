@@ -8,12 +8,11 @@
 
 QStringList BmpForm::pictureFilters()
 {
-    // First every kind of picture the loader reads, as Qt's image plugins name them.
+    // First every kind of picture the loader reads, as Qt's image plugins name them
+    // (each once, in order).
     QStringList patterns;
     for (const QByteArray& format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format).toLower();
-    patterns.removeDuplicates();
-    patterns.sort();
     //: The first file type of the picture file window: every picture the game can show;
     //: %1 is the list of file name patterns
     return {tr("画像ファイル (%1)").arg(patterns.join(QLatin1Char(' '))),
