@@ -342,9 +342,9 @@ private slots:
         wide.resize(area.width() + 200, 100), stiff.resize(area.width() + 200, 50);
         stiff.setMinimumWidth(area.width() + 10);
         placeOnScreen(wide, area.bottomRight(), game);
-        placeOnScreen(stiff, area.bottomRight(), game);
+        placeOnScreen(stiff, area.topLeft() - QPoint(0, 80), game);
         QCOMPARE(wide.geometry(), QRect(area.left(), area.bottom() - 99, area.width(), 100));
-        QCOMPARE(stiff.geometry(), QRect(area.left(), area.bottom() - 49, area.width() + 10, 50));
+        QCOMPARE(stiff.geometry(), QRect(area.topLeft(), QSize(area.width() + 10, 50)));
     }
 
     // A session from the start: the windows that open answered in turn, the controls pressed in

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <algorithm>
+
 QFont gothicFont(double pointSize, bool bold)
 {
     QFont font;
@@ -281,14 +283,10 @@ QMargins frameMargins(const QWidget& window)
 
 QRect keptInside(QRect rect, const QRect& area)
 {
-    if (rect.right() > area.right())
-        rect.moveRight(area.right());
-    if (rect.bottom() > area.bottom())
-        rect.moveBottom(area.bottom());
-    if (rect.left() < area.left())
-        rect.moveLeft(area.left());
-    if (rect.top() < area.top())
-        rect.moveTop(area.top());
+    rect.moveRight(std::min(rect.right(), area.right()));
+    rect.moveBottom(std::min(rect.bottom(), area.bottom()));
+    rect.moveLeft(std::max(rect.left(), area.left()));
+    rect.moveTop(std::max(rect.top(), area.top()));
     return rect;
 }
 } // namespace

@@ -22,7 +22,7 @@ QString fittedName(const QString& sentence, const QString& name, const QFontMetr
                    int width)
 {
     const int around = metrics.horizontalAdvance(withName(sentence, QString()));
-    return metrics.elidedText(name, Qt::ElideRight, std::max(width - around, 0));
+    return metrics.elidedText(name, Qt::ElideRight, width - around);
 }
 
 int captionRoom(const QRadioButton& option)
@@ -39,7 +39,7 @@ bool fitsIn(const QLabel& label, const QString& text)
     const QRect room = label.contentsRect();
     const QRect needed = label.fontMetrics().boundingRect(
         room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    return room.contains(needed);
 }
 
 /* the longest beginning of name, ended by an ellipsis, with which the label shows sentence whole */

@@ -24,12 +24,11 @@ HelpBrowser::HelpBrowser(const QHelpEngineCore& helpEngine, QWidget* parent)
     setObjectName(QStringLiteral("helppage"));
     //: The pane that shows a help page, as a screen reader names it
     setAccessibleName(tr("ヘルプのページ"));
-    // The pages bring their own paper and ink; bullets and the margins around
-    // the page follow them instead of a dark desktop theme.
-    QPalette paper = palette();
-    paper.setColor(QPalette::Base, QColor(0xfb, 0xfa, 0xf4));
-    paper.setColor(QPalette::Text, QColor(0x33, 0x33, 0x33));
-    setPalette(paper);
+    // The pages bring their own paper and ink; bullets follow them instead of
+    // a dark desktop theme.
+    QPalette ink = palette();
+    ink.setColor(QPalette::Text, QColor(0x33, 0x33, 0x33));
+    setPalette(ink);
 }
 
 QVariant HelpBrowser::loadResource(int, const QUrl& name)
