@@ -12,10 +12,9 @@
 
 /* a plant of "key=text key=text", stored on 6 December 2026 (the day the world's clock shows),
    so that a start finds no absence; a later key counts */
-inline Texts plantWith(const QString& keys)
-{
+inline const auto plantWith = [](const QString& keys) {
     return textsOf("smode=1 lastday=46362 " + keys);
-}
+};
 
 /* an answer that types text into the window's first text box, then clicks the named controls */
 inline Answer clicks(const QStringList& names, const QString& typed = {})

@@ -7,10 +7,9 @@
 
 namespace {
 /* a draw that gives these u in turn (then 0.0), counting in *taken, from 0, how many were taken */
-Draw drawsOf(const QList<double>& values, int* taken)
-{
+const auto drawsOf = [](const QList<double>& values, int* taken) -> Draw {
     return [values, taken] { return values.value((*taken)++); };
-}
+};
 } // namespace
 
 class TestRules : public QObject

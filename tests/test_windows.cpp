@@ -32,10 +32,9 @@ QImage onScreen(QWidget& window)
     return window.screen()->grabWindow(window.winId()).toImage();
 }
 
-QString colourAt(const QWidget& control, QPoint point)
-{
+const auto colourAt = [](const QWidget& control, QPoint point) {
     return onScreen(*control.window()).pixelColor(control.mapTo(control.window(), point)).name();
-}
+};
 
 QString shownBy(QWidget* control)
 {

@@ -121,8 +121,8 @@ QIcon resourceIcon(const QString& name)
     return QIcon(new PictureEngine(resourcePicture(name)));
 }
 
-ImageControl::ImageControl(const QString& name, const QRect& rect, QWidget* parent)
-    : QWidget(parent)
+ImageControl::ImageControl(const QString& name, const QRect& rect, Fit fit, QWidget* parent)
+    : QWidget(parent), stretch(fit == Fit::Stretched)
 {
     setObjectName(name);
     setGeometry(rect);
@@ -132,12 +132,6 @@ ImageControl::ImageControl(const QString& name, const QRect& rect, QWidget* pare
 void ImageControl::setPicture(const Picture& picture)
 {
     shown = picture;
-    update();
-}
-
-void ImageControl::setStretch(bool on)
-{
-    stretch = on;
     update();
 }
 
@@ -190,9 +184,8 @@ void ImageControl::mouseMoveEvent(QMouseEvent*) {}
 ImageControl* placeImage(QWidget* parent, const QString& name, const QRect& rect,
                          const QString& picture, Fit fit)
 {
-    auto* image = new ImageControl(name, rect, parent);
+    auto* image = new ImageControl(name, rect, fit, parent);
     image->setPicture(resourcePicture(picture));
-    image->setStretch(fit == Fit::Stretched);
     return image;
 }
 

@@ -75,6 +75,8 @@ QPixmap picturePixmap(const QString& name, qreal ratio);
 /* one of the 32 x 32 pictures as an icon (buttons, windows), decoded only as it is drawn */
 QIcon resourceIcon(const QString& name);
 
+enum class Fit { Natural, Stretched };
+
 // An image on a window: shows a picture at its natural size from its top-left
 // corner (or stretched over its rectangle), reports clicks, and keeps mouse moves
 // to itself so the widget behind it only sees moves over its bare parts.
@@ -82,11 +84,10 @@ class ImageControl : public QWidget
 {
     Q_OBJECT
 public:
-    ImageControl(const QString& name, const QRect& rect, QWidget* parent);
+    ImageControl(const QString& name, const QRect& rect, Fit fit, QWidget* parent);
 
     void setPicture(const Picture& picture);
     const Picture& picture() const { return shown; }
-    void setStretch(bool on);
     /* an opaque picture: the colour fills the whole rectangle behind it */
     void setBackground(const QColor& colour);
 
@@ -102,12 +103,11 @@ protected:
 
 private:
     Picture shown;
-    bool stretch = false;
+    const bool stretch;
     bool pressed = false;
     QColor background;
 };
 
-enum class Fit { Natural, Stretched };
 ImageControl* placeImage(QWidget* parent, const QString& name, const QRect& rect,
                          const QString& picture, Fit fit = Fit::Natural);
 
