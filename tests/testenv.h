@@ -7,9 +7,6 @@
 
 #include <QApplication>
 #include <QtTest>
-#include <memory>
-#include <utility>
-#include <vector>
 
 // Set before Qt looks them up: a test never sees the user's folders, nor speaks their language.
 template <typename App, typename Test> int runIsolatedTest(int argc, char** argv)

@@ -147,9 +147,9 @@ QWidget* HelpWindow::buildIndexTab()
     connect(indexFilter, &QLineEdit::textChanged, index,
             [index](const QString& text) { index->filterIndices(text); });
     connect(indexFilter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    // Each keyword of the game's help leads to one page.
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink& document) { page->setSource(document.url); });
-    connect(index, &QHelpIndexWidget::documentsActivated, this, &HelpWindow::showDocuments);
     connect(index, &QAbstractItemView::clicked, index, &QHelpIndexWidget::activateCurrentItem);
     // Up and down in the filter field walk the keyword list under it.
     indexFilter->installEventFilter(this);
@@ -255,12 +255,6 @@ void HelpWindow::contentsReady()
         showStartPage();
     }
     followInContents(page->source());
-}
-
-void HelpWindow::showDocuments(const QList<QHelpLink>& documents)
-{
-    if (!documents.isEmpty())
-        page->setSource(documents.first().url);
 }
 
 void HelpWindow::followInContents(const QUrl& url)

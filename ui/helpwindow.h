@@ -8,7 +8,6 @@
 
 class QHelpEngine;
 class QHelpEngineCore;
-struct QHelpLink;
 class QLineEdit;
 class QSplitter;
 class QTabWidget;
@@ -54,7 +53,6 @@ private:
     void contentsReady();
     void fitContentsToTitles();
     void showStartPage();
-    void showDocuments(const QList<QHelpLink>& documents);
     void followInContents(const QUrl& url);
 
     const QString file;
