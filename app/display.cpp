@@ -31,7 +31,6 @@ void holdOrExplain(QtMsgType type, const QMessageLogContext& context, const QStr
     std::fprintf(stderr,
                  "morvick: no display could be opened; the game needs a graphical session (%s)\n",
                  qPrintable(looked.join(QStringLiteral(", "))));
-    std::fflush(stderr);
     std::_Exit(noDisplayStatus);
 }
 } // namespace

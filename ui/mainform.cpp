@@ -589,7 +589,6 @@ void MainForm::endedFromOutside()
     std::fprintf(stderr, "morvick: the connection to the display was lost; the game ends\n");
     if (!storeWayOut())
         std::fprintf(stderr, "%s\n", qPrintable(saveFailureLine(store.fileName())));
-    std::fflush(stderr);
 }
 
 void MainForm::saveAndEnd()
