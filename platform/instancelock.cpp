@@ -8,8 +8,6 @@
 #include <QSysInfo>
 #include <QThread>
 
-#include <cerrno>
-#include <csignal>
 #include <sys/file.h>
 
 namespace {
@@ -55,7 +53,7 @@ bool namesAGoneGame(const QLockFile& lock)
     qint64 pid = 0;
     QString host, application;
     return lock.getLockInfo(&pid, &host, &application) && host == QSysInfo::machineHostName() &&
-           ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+           !QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
 }
 } // namespace
 
