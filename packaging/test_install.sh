@@ -72,9 +72,10 @@ mv "$tmp/pre fix" "$tmp/moved"
 [ -z "$(find "$tmp/config" "$tmp/runtime" -mindepth 1)" ] || fail "--help or --version left files"
 
 # Without options the game starts and runs until it is stopped, its lock beside
-# the store even when the store's folder does not exist yet.
-QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" \
-    "$build/bin/morvick" >/dev/null 2>&1 &
+# the store even when the store's folder does not exist yet; what Qt says while
+# the display opens is passed on once it is open.
+QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES=qt.qpa.plugin=true XDG_CONFIG_HOME="$tmp/config" \
+    XDG_RUNTIME_DIR="$tmp/runtime" "$build/bin/morvick" >/dev/null 2>"$tmp/said" &
 pid=$!
 lock="$tmp/config/morvick/morvick.lock"
 for _ in $(seq 100); do [ -e "$lock" ] && break; sleep 0.1; done
@@ -82,6 +83,7 @@ locked=$([ -e "$lock" ] && echo yes || echo no)
 kill "$pid" 2>/dev/null || fail "the game did not start without options"
 wait "$pid" || true
 [ "$locked" = yes ] || fail "the game took no lock beside its store"
+grep -q '^qt.qpa.plugin: Successfully loaded' "$tmp/said" || fail "Qt's messages at the start were lost"
 set +e
 err=$(game "$build/bin/morvick" --platform offscreen --no-such-option 2>&1 >/dev/null)
 status=$?
