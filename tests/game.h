@@ -2,7 +2,6 @@
 
 // The game's main window as the window tests drive it: a stored plant, the
 // stand-ins of the outside world, and what its controls show.
-
 #include "platform/sound.h"
 #include "testenv.h"
 #include "ui/controls.h"

@@ -2,7 +2,6 @@
 
 // What every test program shares: its own settings and runtime folders, and
 // the stored keys read back as the next start would.
-
 #include "rules/draw.h"
 
 #include <QApplication>

@@ -293,7 +293,7 @@ void MainForm::siikubutton3_Click()
         return;
     sounds.play(Sound::Bell);
     const AccessoryOutcome outcome = wearAccessories(morvick, acceform.ticked());
-    Picture1->wear(wornSlots(morvick), wearablePictures(morvick.sei));
+    Picture1->wear(wornSlots(morvick));
     if (outcome.message)
         smsgbox->setText(*outcome.message);
 }

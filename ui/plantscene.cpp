@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <array>
+
 PlantScene::PlantScene(QWidget* parent)
     : QWidget(parent),
       // Made back to front, so each lies over the one before.
@@ -38,9 +40,8 @@ PlantScene::PlantScene(QWidget* parent)
 
 ImageControl* PlantScene::accessory(int slot) const
 {
-    Q_ASSERT(slot >= 1 && slot <= accessorySlots);
-    ImageControl* const bySlot[] = {okan, ribon, hana0, pale0};
-    return bySlot[slot - 1];
+    const std::array<ImageControl*, accessorySlots> bySlot{okan, ribon, hana0, pale0};
+    return bySlot.at(slot - 1);
 }
 
 void PlantScene::showPlan(const ScenePlan& plan)
@@ -76,10 +77,8 @@ void PlantScene::setWearables(const WearablePictures& pictures)
     flower0->setPicture(resourcePicture(pictures.flower));
 }
 
-void PlantScene::wear(const Slots& worn, const WearablePictures& pictures)
+void PlantScene::wear(const Slots& worn)
 {
-    hana0->setPicture(resourcePicture(pictures.brooch));
-    pale0->setPicture(resourcePicture(pictures.necklace));
     for (int slot = 1; slot <= accessorySlots; ++slot)
         accessory(slot)->setVisible(worn[slot - 1]);
 }
@@ -130,7 +129,6 @@ void PlantScene::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    event->accept();
     if (!event->isAutoRepeat())
         emit plantClicked();
 }
@@ -149,8 +147,8 @@ void PlantScene::focusOutEvent(QFocusEvent* event)
     QWidget::focusOutEvent(event);
 }
 
-void PlantScene::mouseMoveEvent(QMouseEvent* event)
+// Mouse events arrive accepted: a move over the bare scene goes no further.
+void PlantScene::mouseMoveEvent(QMouseEvent*)
 {
-    event->accept();
     emit bareMouseMove();
 }

@@ -21,8 +21,8 @@ public:
 
     /* an empty name leaves the pot as it is */
     void setPot(const QString& picture);
-    /* puts on the ticked accessories (in the plant's own pictures) and takes off the rest */
-    void wear(const Slots& worn, const WearablePictures& pictures);
+    /* puts on the ticked accessories and takes off the rest; their pictures are the plant's own */
+    void wear(const Slots& worn);
     /* a new plant: no accessory and no flower */
     void takeOffAll();
     /* the plant has rotted: only the pot is left */
