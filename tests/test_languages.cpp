@@ -182,7 +182,7 @@ private slots:
         const QString name = QCoreApplication::translate("Store", "ザボン"); // until it is named
         for (const QString& remark : remarks()) {
             showFittedSentence(*line, remark, name);
-            QCOMPARE(line->text() + line->toolTip(), withName(remark, name)); // untipped
+            QVERIFY(!remark.isEmpty() && line->text() + line->toolTip() == withName(remark, name));
             faults << faultyTexts(game.main, language);
         }
         for (const int level : {-20, -5, 5, 40})
