@@ -47,9 +47,9 @@ Store::Stamp stampOf(const QString& path)
 bool holdsText(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.read(largestStore + 1);
+    // A file that will not open keeps the error of its opening.
+    const QByteArray bytes =
+        file.open(QIODevice::ReadOnly) ? file.read(largestStore + 1) : QByteArray();
     if (bytes.size() > largestStore || file.error() != QFileDevice::NoError)
         return false;
     return !bytes.contains('\0') && QUtf8StringView(bytes).isValidUtf8();
