@@ -13,8 +13,6 @@ ColourDialog::ColourDialog(const QColor& initial, QWidget* parent) : QDialog(par
     setWindowModality(Qt::WindowModal);
     chooser = new QColorDialog(initial);
     chooser->setOption(QColorDialog::DontUseNativeDialog);
-    // A dialog can live inside another window as a plain widget.
-    chooser->setWindowFlags(Qt::Widget);
     setWindowTitle(chooser->windowTitle());
 
     auto* scroll = new QScrollArea(this);
@@ -22,7 +20,7 @@ ColourDialog::ColourDialog(const QColor& initial, QWidget* parent) : QDialog(par
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    scroll->setWidget(chooser);
+    scroll->setWidget(chooser); // a plain widget there, no more a window of its own
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
