@@ -545,9 +545,9 @@ void MainForm::mend_Click()
     saveAndEnd();
 }
 
-void MainForm::closeEvent(QCloseEvent* event)
+// The close arrives accepted: the window goes, as by the door button.
+void MainForm::closeEvent(QCloseEvent*)
 {
-    event->accept();
     saveAndEnd();
 }
 
