@@ -509,8 +509,8 @@ private slots:
              "namebox=new", "agebox=1", "sshape2=tubo3", "okan=-", "pale(0)=-",
              "store=days=1,lastday=46362,sei=2,seiword=1,smode=1,sname=new,sshape1=1,sshape2=3,"
              "swater=3"});
-        row("About: one window, Esc leaves it open, Enter closes it", plantWith(""), {},
-            {"mabout", "mabout"}, {keys(Qt::Key_Escape), keys(Qt::Key_Return)},
+        row("About: one window, a letter and Esc leave it open, Enter closes it", plantWith(""), {},
+            {"mabout", "mabout"}, {keys(QKeySequence("A, Esc")), keys(Qt::Key_Return)},
             {"kept open=1 / 0", "kept windows=1"});
         row("a failed save is told once, naming the file and why, and play goes on", plantWith(""),
             {}, {"store unwritable", "mtubo", "mtubo"},
