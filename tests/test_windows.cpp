@@ -502,12 +502,12 @@ private slots:
             plantWith("sname=old days=9 sacce1=1 sacce4=1 bmpdir=x"), {},
             {"mnew", "mnew", "mnew", "mnew"},
             {[](QWidget& setup) { clicks({}, "new")(setup), keys(Qt::Key_Escape)(setup); }, close,
-             close, clicks({"sshape2(2)", "okbutton"}, "new")},
+             close, clicks({"sshape2(1)", "okbutton"}, "new")},
             {"opened=firstform over the game / firstform over the game / firstform over the game / "
              "firstform over the game",
              "typed= / new /  / ", "buttons=OK- CANCEL / OK CANCEL / OK- CANCEL / OK- CANCEL",
-             "namebox=new", "agebox=1", "sshape2=tubo3", "okan=-", "pale(0)=-",
-             "store=days=1,lastday=46362,sei=2,seiword=1,smode=1,sname=new,sshape1=1,sshape2=3,"
+             "namebox=new", "agebox=1", "sshape2=tubo2", "okan=-", "pale(0)=-",
+             "store=days=1,lastday=46362,sei=2,seiword=1,smode=1,sname=new,sshape1=1,sshape2=2,"
              "swater=3"});
         row("About: one window, a letter and Esc leave it open, Enter closes it", plantWith(""), {},
             {"mabout", "mabout"}, {keys(QKeySequence("A, Esc")), keys(Qt::Key_Return)},
