@@ -377,8 +377,8 @@ private slots:
             };
         };
         const QString played = "ai=4,bcolor=%1,days=5,lastday=46362,sacce1=0,sacce2=1,sacce3=0,"
-                               "sacce4=0,seiword=2,smode=1,swater=7";
-        const QString player = "ai=4 days=5 swater=10 sacce2=1 seiword=2 bcolor=255";
+                               "sacce4=0,seiword=1,smode=1,swater=7";
+        const QString player = "ai=4 days=5 swater=10 sacce2=1 bcolor=255"; // speech unstored
         row("the start two days on (not lonely): round, 61 days, a male in all but a bow, blooming",
             plantWith("lastday=46360 days=59 sei=1 sacce1=1 sacce3=1 sacce4=1 swater=6 bcolor=255"),
             {0}, {}, {},
