@@ -141,8 +141,7 @@ private slots:
         const QByteArray data = QByteArray("data\x04\0\0\0", 8) + QByteArray(4, '\0');
         const QByteArray odd = QByteArray("LIST\x03\0\0\0", 8) + "abc";
         QTest::newRow("format, data") << format + data << true;
-        QTest::newRow("an odd chunk and its pad before the data")
-            << format + odd + '\0' + data << true;
+        QTest::newRow("an odd chunk, its pad, the data") << format + odd + '\0' + data << true;
         QTest::newRow("an odd chunk without its pad") << format + odd + data << false;
         QTest::newRow("data before the format") << data + format << false;
         QTest::newRow("data cut short") << format + data.chopped(1) << false;

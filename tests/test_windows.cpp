@@ -170,7 +170,8 @@ QMap<QString, QString> factsOf(QWidget& window, const QWidget& game)
         seen["filters"] << files->selectedNameFilter().split(' ').filter(commonPictures).join(' ') +
                                ", then " + files->nameFilters().mid(1).join(' ') +
                                (files->testOption(QFileDialog::DontUseNativeDialog) ? ""
-                                                                                    : " natively");
+                                                                                    : " natively") +
+                               (files->fileMode() == QFileDialog::ExistingFile ? "" : " any file");
     QMap<QString, QString> facts;
     for (const auto& [what, values] : seen.asKeyValueRange())
         facts[what] = values.join(what == "options" ? " | " : " ");
