@@ -31,12 +31,14 @@ QString potPicture(int sshape2)
     return QStringLiteral("tubo%1").arg(sshape2);
 }
 
+namespace {
 WearablePictures wearablePictures(int sei)
 {
     if (sei == 1)
         return {QStringLiteral("hana2"), QStringLiteral("pale2"), QStringLiteral("flower2")};
     return {QStringLiteral("hana1"), QStringLiteral("pale1"), QStringLiteral("flower1")};
 }
+} // namespace
 
 AccessoryWindowPictures accessoryWindowPictures(int sei)
 {

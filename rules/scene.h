@@ -41,7 +41,6 @@ struct WearablePictures {
     QString necklace;
     QString flower;
 };
-WearablePictures wearablePictures(int sei);
 
 // The accessory window shows these pictures in places 3 and 4; the names say
 // which accessory each stands for, as a screen reader reads them.
